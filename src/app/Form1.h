@@ -1,0 +1,177 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "app/ControlArray.h"
+#include "app/Dialogs.h"
+#include "app/IntervalTimer.h"
+#include "app/RandomSource.h"
+#include "app/Variant.h"
+#include "data/TextTable.h"
+#include "sound/AudioOutput.h"
+
+namespace lumora {
+
+// The services of the desktop the window uses; tests hand in fakes.
+struct Platform {
+  std::unique_ptr<AudioOutput> audio;
+  std::unique_ptr<Dialogs> dialogs;
+  std::unique_ptr<RandomSource> random;
+  std::unique_ptr<Clock> clock;
+};
+
+// The one window of the trainer. Its controls, its state and its event handlers are all
+// members: every handler works on them directly, one at a time, on the window's thread.
+// The handlers are defined in the folder of the subsystem whose rules they carry out.
+class Form1 : public QWidget {
+ public:
+  Form1(QString applicationFolder, Platform platform, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // ---- Controls --------------------------------------------------------------------
+  QLabel* Label1;
+  QGroupBox* Frame1;
+  ControlArray<QLabel> Label2;         // (0..1) instructions
+  ControlArray<QPushButton> Command4;  // (0..2) answer buttons
+  ControlArray<QPushButton> hint;      // (0..2) loudspeaker buttons
+  ControlArray<QLabel> Label3;         // (0..2) marks under the answer buttons
+  ControlArray<QLabel> Label4;         // (0..3) input hint and headings
+  QLineEdit* Text1;
+  ControlArray<QLabel> Label5;  // (0) right answer, (1) result mark
+  QLabel* 得点;
+  IntervalTimer Timer1;
+
+  QGroupBox* Frame2;
+  QCheckBox* 漢数詞;
+  QCheckBox* 固有数詞;
+  QCheckBox* 月;
+  QCheckBox* 日;
+  QCheckBox* 月日;
+  QCheckBox* 曜日;
+  QCheckBox* 難聴音;
+  QCheckBox* 時間;
+  QCheckBox* 番目;
+  QWidget* Frame3;
+  QRadioButton* 自動;
+  QRadioButton* 手動;
+  ControlArray<QRadioButton> 時間制限;    // (6)
+  ControlArray<QLabel> Label6;            // (0..2)
+  ControlArray<QComboBox> 出題数Combo;    // (0)
+  ControlArray<QComboBox> 制限時間Combo;  // (1)
+  ControlArray<QLabel> Label8;            // (0) question number, (1) seconds left
+  QWidget* Frame4;
+  QRadioButton* 不正解分;
+  QRadioButton* ランダム;
+  QRadioButton* 順番通り;
+  QLabel* 不正解問数;
+  QPushButton* 不正解分リセット;
+  QPushButton* data_load;
+  QPushButton* data_save;
+  QWidget* Frame5;
+  QRadioButton* 練習モード;
+  QRadioButton* テストモード;
+
+  QPushButton* 出題開始;
+  QPushButton* 再度再生;
+  QPushButton* 自動中止;
+  QPushButton* 学習終了;
+
+  // ---- Shared state ----------------------------------------------------------------
+  QString soundDir;
+  QString imageDir;
+  QString hardSoundDir;
+  QString splitTableDir;
+
+  std::int16_t quizCategory = 0;
+  std::array<std::int16_t, 3> currentAnswer{};
+  std::array<std::int16_t, 4> choiceValues{};
+  std::int16_t hardSoundRow = 0;
+  std::int16_t minuteRow = 0;
+  std::int16_t soundKind = 0;
+  QString soundFileA;
+  QString soundFileB;
+  std::int16_t replaySoundKind = 0;
+  QString replaySoundFileA;
+  QString replaySoundFileB;
+
+  Variant questionCountText;
+  double questionCount = 0;
+  Variant questionNumber;
+  Variant correctCount;
+  Variant wrongCount;
+  std::int16_t lastDrawnValue = 0;
+
+  TextTable missList{10001, 6};
+  TextTable hardSoundTable{51, 6};
+  TextTable splitSoundTable{17, 4};
+
+  // ---- Application shell -----------------------------------------------------------
+  // Returns false when start-up failed; the learner has been told why.
+  bool Form_Load();
+  void resetQuizDisplay();
+  void prepareQuizDisplay();
+  void 学習終了_Click();
+
+  // ---- Data files ------------------------------------------------------------------
+  bool loadHardSoundTable();
+  bool loadSplitSoundTable();
+  void updateMissList(int operation, std::int16_t kind, const QString& fileA, const QString& fileB);
+  void saveMissFile();
+  void loadMissFile();
+  void 不正解分_Click();
+  void 不正解分リセット_Click();
+  void data_load_Click();
+  void data_save_Click();
+
+  // ---- Quiz engine -----------------------------------------------------------------
+  void 出題開始_Click();
+  void clearTypedAnswerFields();
+  int checkCategorySelected();
+  void chooseCategory();
+  void nextAutoQuestion();
+  void Timer1_Timer();
+  void 自動_Click();
+  void 手動_Click();
+  void 自動中止_Click();
+  void 出題数Combo_Change(int index);
+  void 出題数Combo_Click(int index);
+  void 制限時間Combo_Change(int index);
+  void 制限時間Combo_Click(int index);
+
+  // ---- Answering and scoring -------------------------------------------------------
+  void clearAnswerButtons();
+  void enableButtonAnswer();
+  void enableTypedAnswer();
+  void drawWeekdayChoices();
+  void showChoiceCaptions(const QString& caption0, const QString& caption1,
+                          const QString& caption2);
+  void showChoicePictures(const QString& file0, const QString& file1, const QString& file2);
+  void Command4_Click(int index);
+  void hint_Click(int index);
+  void Text1_Change();
+
+  // ---- Sound -----------------------------------------------------------------------
+  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
+  void playCorrectBuzzer();
+  void playWrongBuzzer();
+  void 再度再生_Click();
+
+ private:
+  void createControls();
+  void connectEvents();
+
+  QString applicationFolder_;
+  Platform platform_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "app/DesktopPlatform.h"
+#include "app/Form1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumora"));
+  QApplication::setStyle(QStringLiteral("Fusion"));  // shows the buttons' colours everywhere
+
+  lumora::Form1 form(QCoreApplication::applicationDirPath(), lumora::makeDesktopPlatform());
+  if (!form.Form_Load()) return 1;
+  form.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "data/TextTable.h"
+
+namespace lumora {
+
+// Splits comma-separated text into its fields, in file order. A field ends at a comma or
+// a line end; blanks before a field are skipped; a quoted field loses its quotes and may
+// hold commas. Blank lines hold no field, and trailing blanks of an unquoted field are
+// dropped.
+QStringList splitFields(const QString& text);
+
+// The outcome of reading a record file into a table.
+struct TableReadResult {
+  bool ok = false;
+  QString error;  // what is wrong, for the learner; empty when ok
+  int records = 0;
+};
+
+// Reads record k of the text into row k of the table, `table.columnCount()` fields per
+// record. Fails, leaving the table untouched, when the text ends inside a record or holds
+// more records than the table has rows.
+TableReadResult readRecords(const QString& text, TextTable& table);
+
+// Reads a CP932 file with readRecords. Fails, leaving the table untouched, when the file
+// is missing, unreadable or not CP932; the error names the file.
+TableReadResult readRecordFile(const QString& path, TextTable& table);
+
+}  // namespace lumora

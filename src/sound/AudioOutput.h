@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+
+namespace lumora {
+
+// The three requests the trainer makes of the sound device. Every request stops whatever
+// is still playing.
+class AudioOutput {
+ public:
+  virtual ~AudioOutput() = default;
+  // Starts playing a WAV file and returns at once.
+  virtual void playAsync(const QString& path) = 0;
+  // Plays a WAV file and returns when it has ended.
+  virtual void playSync(const QString& path) = 0;
+  // Stops whatever is playing.
+  virtual void stop() = 0;
+};
+
+// Blocks the calling thread; the pause between the two parts of a clock time.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual void blockFor(std::chrono::milliseconds duration) = 0;
+};
+
+}  // namespace lumora

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <thread>
+
+#include "sound/AudioOutput.h"
+
+namespace lumora {
+
+class SystemClock final : public Clock {
+ public:
+  void blockFor(std::chrono::milliseconds duration) override {
+    std::this_thread::sleep_for(duration);
+  }
+};
+
+}  // namespace lumora

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <random>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "app/RandomSource.h"
+#include "sound/AudioOutput.h"
+
+namespace lumora::testing {
+
+// Every sound request and pause, in order, as text: "async <path>", "sync <path>",
+// "stop", "pause <ms>".
+struct SoundLog {
+  QStringList requests;
+};
+
+class FakeAudio final : public AudioOutput {
+ public:
+  explicit FakeAudio(SoundLog& log) : log_(log) {}
+  void playAsync(const QString& path) override { log_.requests << "async " + path; }
+  void playSync(const QString& path) override { log_.requests << "sync " + path; }
+  void stop() override { log_.requests << "stop"; }
+
+ private:
+  SoundLog& log_;
+};
+
+class FakeClock final : public Clock {
+ public:
+  explicit FakeClock(SoundLog& log) : log_(log) {}
+  void blockFor(std::chrono::milliseconds duration) override {
+    log_.requests << QStringLiteral("pause %1").arg(duration.count());
+  }
+
+ private:
+  SoundLog& log_;
+};
+
+// Records every message box and answers the questions from a script (Cancel when the
+// script is used up).
+class FakeDialogs final : public Dialogs {
+ public:
+  struct Shown {
+    QString kind;  // "critical", "warning" or "question"
+    QString title;
+    QString text;
+  };
+
+  void critical(const QString& title, const QString& text) override {
+    shown.push_back({"critical", title, text});
+  }
+  void warning(const QString& title, const QString& text) override {
+    shown.push_back({"warning", title, text});
+  }
+  Answer askYesNoCancel(const QString& title, const QString& text) override {
+    shown.push_back({"question", title, text});
+    if (answers.empty()) return Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::vector<Shown> shown;
+  std::deque<Answer> answers;
+};
+
+// Hands out scripted numbers first, then numbers of a fixed-seed generator, so every run
+// of a test sees the same draws.
+class ScriptedRandom final : public RandomSource {
+ public:
+  double next() override {
+    if (!script.empty()) {
+      const double r = script.front();
+      script.pop_front();
+      return r;
+    }
+    return static_cast<double>(engine_() >> 8) / (1u << 24);
+  }
+
+  void seed(unsigned value) { engine_.seed(value); }
+
+  // The number r whose draw of 1..n gives `value`.
+  static double forDraw(int value, int n) { return (value - 0.5) / n; }
+
+  std::deque<double> script;
+
+ private:
+  std::mt19937 engine_{20261207};
+};
+
+}  // namespace lumora::testing

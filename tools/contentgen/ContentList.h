@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The readable list of everything Lumora's default content says and shows.
+namespace lumora::contentgen {
+
+// A question recording of the sound folder, spoken from its Korean text.
+struct Recording {
+  QString fileName;
+  QString korean;
+};
+
+// One row of the minute table; its recording is named from the name part.
+struct MinuteRow {
+  QString label;
+  int answerCount = 0;
+  int minute = 0;
+  QString namePart;
+  QString korean;
+};
+
+// A hard-to-hear syllable: the ASCII name that file names and the table use, and its Hangul.
+struct Syllable {
+  QString name;
+  QString hangul;
+};
+
+// One row of the hard-to-hear table: three syllable names with their answer flags.
+struct ConfusableRow {
+  std::array<int, 3> flags{};
+  std::array<QString, 3> names;
+};
+
+struct ContentList {
+  std::vector<Recording> recordings;
+  std::vector<MinuteRow> minuteRows;
+  std::vector<Syllable> syllables;
+  std::vector<ConfusableRow> confusableRows;
+};
+
+inline constexpr int kMinuteRowCount = 16;
+inline constexpr int kMaxConfusableRows = 50;
+
+// Reads the tab-separated list; throws ContentError naming the line of the first fault.
+// Beside the line format it enforces what the program relies on: exactly 16 minute rows
+// with the half-hour row last, 1 to 50 confusable rows each with a non-zero flag, known
+// and unique syllable names, and unique plain .wav names in the sound folder.
+ContentList parseContentList(const QString& text);
+
+// parseContentList on a UTF-8 file.
+ContentList readContentList(const QString& path);
+
+}  // namespace lumora::contentgen
