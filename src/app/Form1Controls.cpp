@@ -61,6 +61,7 @@ QComboBox* combo(QWidget* parent, QRect geometry, const QString& accessibleName)
   widget->setEditText(QStringLiteral("5"));
   widget->setGeometry(geometry);
   widget->setAccessibleName(accessibleName);
+  widget->lineEdit()->setAccessibleName(accessibleName);
   return widget;
 }
 

@@ -1,0 +1,55 @@
+#include <QCoreApplication>
+
+#include "app/AppFolders.h"
+#include "app/Form1.h"
+#include "quiz/RecordingNames.h"
+
+namespace lumora {
+
+bool Form1::Form_Load() {
+  for (const char* item : {"5", "10", "20", "50", "100"}) 出題数Combo(0)->addItem(item);
+  出題数Combo(0)->setEditText(QStringLiteral("5"));
+  for (const char* item : {"2", "3", "5", "10", "15", "20", "30"}) 制限時間Combo(1)->addItem(item);
+  制限時間Combo(1)->setEditText(QStringLiteral("5"));
+
+  questionCountText = 出題数Combo(0)->currentText();
+  questionCount = questionCountText.number();
+
+  resetQuizDisplay();
+  clearAnswerButtons();
+
+  soundDir = dataFolder(applicationFolder_, names::kSoundFolder);
+  imageDir = dataFolder(applicationFolder_, names::kPictureFolder);
+  hardSoundDir = dataFolder(applicationFolder_, names::kSoundFolder);
+  splitTableDir = dataFolder(applicationFolder_, names::kSoundFolder);
+
+  return loadHardSoundTable() && loadSplitSoundTable();
+}
+
+void Form1::resetQuizDisplay() {
+  for (int i = 0; i < 3; ++i) Label6(i)->setVisible(true);
+  出題数Combo(0)->setVisible(true);
+  制限時間Combo(1)->setVisible(true);
+  Label8(0)->setVisible(false);
+  Label8(1)->setVisible(false);
+  得点->setVisible(false);
+}
+
+void Form1::prepareQuizDisplay() {
+  Label6(1)->setVisible(false);
+  Label6(2)->setVisible(false);
+  制限時間Combo(1)->setVisible(false);
+  Label8(0)->setText(QStringLiteral("問題") + questionNumber.text() + QStringLiteral("問目"));
+  Label8(0)->setVisible(true);
+  Label8(1)->setVisible(false);
+  得点->setVisible(false);
+}
+
+void Form1::学習終了_Click() {
+  Timer1.setEnabled(false);
+  platform_.audio->stop();
+  close();
+  QCoreApplication::quit();
+}
+
+}  // namespace lumora

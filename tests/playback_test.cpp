@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "sound/Playback.h"
+#include "support/FormHarness.h"
+
+namespace lumora {
+namespace {
+
+using testing::FormHarness;
+
+struct KindCase {
+  const char* name;
+  std::int16_t kind;
+  std::int16_t category;
+  QStringList expected;  // with "S/" for the sound folder
+};
+
+class PlayQuestionSoundTest : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(PlayQuestionSoundTest, SendsTheRequestsInOrder) {
+  FormHarness h;
+  h->quizCategory = GetParam().category;
+  h->playQuestionSound(GetParam().kind, "A.wav", "B.wav");
+  QStringList expected;
+  for (QString request : GetParam().expected) {
+    expected << request.replace("S/", h.soundFolder())
+                    .replace("PAUSE", QString::number(kClockTimePause.count()));
+  }
+  EXPECT_EQ(h.sounds.requests, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, PlayQuestionSoundTest,
+    ::testing::Values(
+        KindCase{"kind1", 1, 1, {"async S/A.wav"}},
+        KindCase{"kind2_month_day", 2, 5, {"sync S/A.wav", "async S/B.wav"}},
+        KindCase{"kind2_clock_time", 2, 8, {"sync S/A.wav", "pause PAUSE", "async S/B.wav"}},
+        KindCase{"kind3", 3, 7, {"async S/A.wav"}}, KindCase{"kind0", 0, 1, {}},
+        KindCase{"kind4", 4, 1, {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(PlayQuestionSound, KindThreePlaysFromTheHardSoundFolder) {
+  FormHarness h;
+  h->hardSoundDir = "/elsewhere/";
+  h->playQuestionSound(3, "難聴音ga_00.wav", "B.wav");
+  EXPECT_EQ(h.sounds.requests, QStringList({"async /elsewhere/難聴音ga_00.wav"}));
+}
+
+TEST(Buzzers, PlayFromTheSoundFolder) {
+  FormHarness h;
+  h->playCorrectBuzzer();
+  h->playWrongBuzzer();
+  EXPECT_EQ(h.sounds.requests, QStringList({"async " + h.soundFolder() + "OK_BZER.WAV",
+                                            "async " + h.soundFolder() + "NG_BZER.WAV"}));
+}
+
+TEST(Replay, BeforeAnyQuestionPlaysNothing) {
+  FormHarness h;
+  h->enableButtonAnswer();
+  h->再度再生_Click();
+  EXPECT_TRUE(h.sounds.requests.isEmpty());
+}
+
+TEST(Replay, RepeatsTheQuestionAfterAHintOverwroteTheSound) {
+  FormHarness h;
+  h->quizCategory = 5;
+  h->replaySoundKind = 2;
+  h->replaySoundFileA = "月M03_01.wav";
+  h->replaySoundFileB = "日D09_00.wav";
+  h->soundKind = 1;
+  h->soundFileA = "水曜4_00.wav";
+  h->再度再生_Click();
+  EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "月M03_01.wav",
+                                            "async " + h.soundFolder() + "日D09_00.wav"}));
+  EXPECT_EQ(h->soundKind, 2);
+  EXPECT_EQ(h->soundFileA, "月M03_01.wav");
+  EXPECT_EQ(h->soundFileB, "日D09_00.wav");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "app/AppFolders.h"
+#include "app/Colours.h"
+#include "quiz/RecordingNames.h"
+#include "support/FormHarness.h"
+
+namespace lumora {
+namespace {
+
+using testing::FormHarness;
+
+QStringList items(QComboBox* box) {
+  QStringList list;
+  for (int i = 0; i < box->count(); ++i) list << box->itemText(i);
+  return list;
+}
+
+TEST(FormLoad, FillsTheCombosAndTakesTheDefaultCount) {
+  FormHarness h;
+  EXPECT_EQ(items(h->出題数Combo(0)), QStringList({"5", "10", "20", "50", "100"}));
+  EXPECT_EQ(h->出題数Combo(0)->currentText(), "5");
+  EXPECT_EQ(items(h->制限時間Combo(1)), QStringList({"2", "3", "5", "10", "15", "20", "30"}));
+  EXPECT_EQ(h->制限時間Combo(1)->currentText(), "5");
+  EXPECT_EQ(h->questionCountText.text(), "5");
+  EXPECT_EQ(h->questionCount, 5);
+}
+
+TEST(FormLoad, ShowsTheIdleLookWithEmptyAnswerButtons) {
+  FormHarness h;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FALSE(h->Label6(i)->isHidden());
+    EXPECT_EQ(h->Command4(i)->text(), "");
+    EXPECT_TRUE(h->Command4(i)->icon().isNull());
+    EXPECT_EQ(colours::backColour(h->Command4(i)), colours::kWindowBackground);
+    EXPECT_EQ(h->Label3(i)->text(), "");
+  }
+  EXPECT_FALSE(h->出題数Combo(0)->isHidden());
+  EXPECT_FALSE(h->制限時間Combo(1)->isHidden());
+  EXPECT_TRUE(h->Label8(0)->isHidden());
+  EXPECT_TRUE(h->Label8(1)->isHidden());
+  EXPECT_TRUE(h->得点->isHidden());
+  EXPECT_FALSE(h->Timer1.Enabled());
+  EXPECT_FALSE(h->Timer1.isTicking());
+  EXPECT_EQ(h->不正解問数->text(), "");
+  EXPECT_EQ(h->missList(0, 0), "");
+}
+
+TEST(FormLoad, LeavesEveryOptionAndBoxClear) {
+  FormHarness h;
+  for (QRadioButton* option : {h->自動, h->手動, h->不正解分, h->ランダム, h->順番通り,
+                               h->練習モード, h->テストモード, h->時間制限(6)}) {
+    EXPECT_FALSE(option->isChecked()) << option->text().toStdString();
+  }
+  for (QCheckBox* box :
+       {h->漢数詞, h->固有数詞, h->月, h->日, h->月日, h->曜日, h->難聴音, h->時間, h->番目}) {
+    EXPECT_FALSE(box->isChecked());
+  }
+  EXPECT_FALSE(h->順番通り->isEnabled());
+  EXPECT_FALSE(h->練習モード->isEnabled());
+  EXPECT_FALSE(h->テストモード->isEnabled());
+}
+
+TEST(FormLoad, FixesTheFoldersBesideTheProgram) {
+  FormHarness h;
+  EXPECT_EQ(h->soundDir, h.soundFolder());
+  EXPECT_EQ(h->hardSoundDir, h.soundFolder());
+  EXPECT_EQ(h->splitTableDir, h.soundFolder());
+  EXPECT_EQ(h->imageDir, h.pictureFolder());
+}
+
+TEST(FormLoad, LoadsBothTables) {
+  FormHarness h;
+  EXPECT_EQ(h->hardSoundTable(0, 0), "3");
+  EXPECT_EQ(h->hardSoundTable(2, 4), "ta");
+  EXPECT_EQ(h->splitSoundTable(16, 3), "30半");
+  EXPECT_EQ(h->splitSoundTable(1, 1), "1");
+  EXPECT_TRUE(h.dialogs->shown.empty());
+}
+
+TEST(FormLoad, WithTablesButNoRecordingsTheWindowOpens) {
+  FormHarness h;
+  EXPECT_TRUE(QDir(h.soundFolder()).entryList({"*.wav"}).isEmpty());
+  EXPECT_TRUE(h.dialogs->shown.empty());
+}
+
+struct BrokenTableCase {
+  const char* name;
+  QString file;
+  int records;  // records to write, 0 = remove the file
+  int width;
+};
+
+class BrokenTableTest : public ::testing::TestWithParam<BrokenTableCase> {};
+
+TEST_P(BrokenTableTest, StopsStartUpNamingTheFile) {
+  FormHarness h(false);
+  const BrokenTableCase& c = GetParam();
+  if (c.records == 0) {
+    QFile::remove(h.soundFolder() + c.file);
+  } else {
+    h.writeSoundFile(c.file, QList<QStringList>(c.records, QStringList(c.width, "1")));
+  }
+  EXPECT_FALSE(h->Form_Load());
+  ASSERT_EQ(h.dialogs->shown.size(), 1u);
+  EXPECT_EQ(h.dialogs->shown[0].kind, "critical");
+  EXPECT_TRUE(h.dialogs->shown[0].text.contains(c.file));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, BrokenTableTest,
+    ::testing::Values(BrokenTableCase{"hard_missing", names::kHardSoundTable, 0, 6},
+                      BrokenTableCase{"split_missing", names::kSplitSoundTable, 0, 4},
+                      BrokenTableCase{"hard_52_records", names::kHardSoundTable, 52, 6},
+                      BrokenTableCase{"split_18_records", names::kSplitSoundTable, 18, 4},
+                      BrokenTableCase{"split_cut_short", names::kSplitSoundTable, 17, 3}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FormLoad, WithoutTheSoundFolderStartUpStops) {
+  FormHarness h(false);
+  QDir(h.soundFolder()).removeRecursively();
+  EXPECT_FALSE(h->Form_Load());
+  EXPECT_EQ(h.dialogs->shown.size(), 1u);
+}
+
+TEST(QuizDisplay, PrepareShowsTheQuestionNumberAndHidesTheTimeLimit) {
+  FormHarness h;
+  h->questionNumber = 1.0;
+  h->得点->setVisible(true);
+  h->prepareQuizDisplay();
+  EXPECT_EQ(h->Label8(0)->text(), "問題1問目");
+  EXPECT_FALSE(h->Label8(0)->isHidden());
+  EXPECT_TRUE(h->Label8(1)->isHidden());
+  EXPECT_TRUE(h->Label6(1)->isHidden());
+  EXPECT_TRUE(h->Label6(2)->isHidden());
+  EXPECT_TRUE(h->制限時間Combo(1)->isHidden());
+  EXPECT_TRUE(h->得点->isHidden());
+  EXPECT_FALSE(h->Label6(0)->isHidden());
+  EXPECT_FALSE(h->出題数Combo(0)->isHidden());
+}
+
+TEST(QuizDisplay, ResetTwiceGivesTheSameLookAndKeepsTheTexts) {
+  FormHarness h;
+  h->questionNumber = 3.0;
+  h->prepareQuizDisplay();
+  h->resetQuizDisplay();
+  h->resetQuizDisplay();
+  EXPECT_EQ(h->Label8(0)->text(), "問題3問目");
+  EXPECT_EQ(h->Label8(1)->text(), "残り30秒");
+  EXPECT_TRUE(h->Label8(0)->isHidden());
+  EXPECT_FALSE(h->Label6(1)->isHidden());
+  EXPECT_FALSE(h->制限時間Combo(1)->isHidden());
+}
+
+TEST(Shutdown, EndingStopsTheTimerAndTheSound) {
+  FormHarness h;
+  h->Timer1.setInterval(5000);
+  h->Timer1.setEnabled(true);
+  h->学習終了_Click();
+  EXPECT_FALSE(h->Timer1.isTicking());
+  EXPECT_EQ(h.sounds.requests.last(), "stop");
+}
+
+TEST(DataFolder, JoinsWithOneSeparator) {
+  EXPECT_EQ(dataFolder("/opt/lumora", "音"), "/opt/lumora/音/");
+  EXPECT_EQ(dataFolder("/opt/lumora/", "音"), "/opt/lumora/音/");
+  EXPECT_EQ(dataFolder("/", "音"), "/音/");
+}
+
+}  // namespace
+}  // namespace lumora
