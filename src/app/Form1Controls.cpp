@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QStyle>
 
 #include "app/Colours.h"
@@ -79,6 +80,20 @@ QFont scaled(QFont font, double factor, bool bold = false) {
   return font;
 }
 
+// Only the frame's own caption is blue: its controls keep the text colour they were given,
+// or the desktop's, instead of inheriting the frame's.
+void showTitleInBlue(QGroupBox* frame) {
+  const QPalette desktop = QApplication::palette();
+  for (QWidget* child : frame->findChildren<QWidget*>()) {
+    QPalette palette = child->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+      if (!palette.isBrushSet(QPalette::Active, role)) palette.setColor(role, desktop.color(role));
+    }
+    child->setPalette(palette);
+  }
+  colours::setForeColour(frame, fromRgb(0x0000FF));
+}
+
 }  // namespace
 
 void Form1::createControls() {
@@ -92,7 +107,6 @@ void Form1::createControls() {
   Label1->setFont(scaled(base, 1.6, true));
 
   Frame1 = place<QGroupBox>(this, QStringLiteral("発音された音は?"), {10, 38, 1330, 424});
-  colours::setForeColour(Frame1, fromRgb(0x0000FF));
 
   const std::uint32_t darkBlue = fromRgb(0x0000C0);
   auto* instruction0 =
@@ -215,6 +229,8 @@ void Form1::createControls() {
   得点->setFrameShape(QFrame::NoFrame);
   得点->setFont(scaled(base, 2.2, true));
   colours::setForeColour(得点, fromRgb(0xFF0000));
+
+  showTitleInBlue(Frame1);
 
   出題開始 =
       button(this, QStringLiteral("出題開始         "), {760, 468, 380, 48}, fromRgb(0x00FF00));
