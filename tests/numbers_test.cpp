@@ -9,6 +9,9 @@ namespace {
 struct LeadingCase {
   const char16_t* text;
   double expected;
+  friend void PrintTo(const LeadingCase& c, std::ostream* os) {
+    *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+  }
 };
 
 class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase> {};
@@ -46,6 +49,9 @@ TEST(WholeNumber, SaturatesOutsideTheSixteenBitRange) {
 struct WholeTextCase {
   const char16_t* text;
   std::optional<std::int16_t> expected;
+  friend void PrintTo(const WholeTextCase& c, std::ostream* os) {
+    *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+  }
 };
 
 class WholeTextIntegerTest : public ::testing::TestWithParam<WholeTextCase> {};

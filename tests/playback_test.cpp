@@ -13,6 +13,7 @@ struct KindCase {
   std::int16_t kind;
   std::int16_t category;
   QStringList expected;  // with "S/" for the sound folder
+  friend void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PlayQuestionSoundTest : public ::testing::TestWithParam<KindCase> {};

@@ -14,6 +14,7 @@ struct SplitCase {
   const char* name;
   const char16_t* text;
   QStringList fields;
+  friend void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SplitFieldsTest : public ::testing::TestWithParam<SplitCase> {};
@@ -60,6 +61,9 @@ struct CountCase {
   int rows;
   int records;
   bool ok;
+  friend void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << c.records << " records into " << c.rows << " rows";
+  }
 };
 
 class RecordCountTest : public ::testing::TestWithParam<CountCase> {};

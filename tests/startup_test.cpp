@@ -91,6 +91,7 @@ struct BrokenTableCase {
   QString file;
   int records;  // records to write, 0 = remove the file
   int width;
+  friend void PrintTo(const BrokenTableCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BrokenTableTest : public ::testing::TestWithParam<BrokenTableCase> {};
