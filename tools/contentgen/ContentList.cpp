@@ -25,8 +25,8 @@ class Parser {
       list_.recordings.push_back({plainWaveName(fields[1]), text(fields[2])});
     } else if (kind == u"minute") {
       expectFields(fields, 6);
-      list_.minuteRows.push_back({text(fields[1]), number(fields[2], 1, 2), number(fields[3], 0, 59),
-                                  text(fields[4]), text(fields[5])});
+      list_.minuteRows.push_back({text(fields[1]), number(fields[2], 1, 2),
+                                  number(fields[3], 0, 59), text(fields[4]), text(fields[5])});
     } else if (kind == u"syllable") {
       expectFields(fields, 3);
       list_.syllables.push_back({syllableName(fields[1]), text(fields[2])});
@@ -72,7 +72,10 @@ class Parser {
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
     if (!ok || value < low || value > high) {
-      fail(QStringLiteral("\"%1\" is not a whole number from %2 to %3").arg(field).arg(low).arg(high));
+      fail(QStringLiteral("\"%1\" is not a whole number from %2 to %3")
+               .arg(field)
+               .arg(low)
+               .arg(high));
     }
     return value;
   }
@@ -185,8 +188,8 @@ ContentList parseContentList(const QString& text) {
 ContentList readContentList(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw ContentError(QStringLiteral("cannot read the content list %1: %2")
-                           .arg(path, file.errorString()));
+    throw ContentError(
+        QStringLiteral("cannot read the content list %1: %2").arg(path, file.errorString()));
   }
   return parseContentList(QString::fromUtf8(file.readAll()));
 }

@@ -25,7 +25,7 @@ Pcm trimSilence(const Pcm& sound, int margin) {
 double rmsLevel(const std::vector<std::int16_t>& samples) {
   if (samples.empty()) return 0;
   double sum = 0;
-  for (const std::int16_t sample : samples) sum += double{sample} * sample;
+  for (const std::int16_t sample : samples) sum += static_cast<double>(sample) * sample;
   return std::sqrt(sum / static_cast<double>(samples.size()));
 }
 

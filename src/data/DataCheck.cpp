@@ -1,0 +1,210 @@
+#include "data/DataCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSet>
+#include <algorithm>
+#include <optional>
+
+#include "app/Numbers.h"
+#include "data/RecordReader.h"
+#include "quiz/RecordingNames.h"
+
+namespace lumora::datacheck {
+namespace {
+
+// Table sizes and the counts of every numbered recording the quiz can draw.
+constexpr int kHardSoundRows = 51;
+constexpr int kHardSoundColumns = 6;
+constexpr int kSplitSoundRows = 17;
+constexpr int kSplitSoundColumns = 4;
+constexpr int kNumbers = 100;
+constexpr int kMonths = 12;
+constexpr int kDays = 31;
+constexpr int kWeekdays = 7;
+constexpr int kHours = 12;
+constexpr int kOrdinals = 10;
+constexpr QChar kHalfHourMark = u'半';
+
+class FileList {
+ public:
+  void add(const QString& folder, const QString& name, FileKind kind) {
+    RequiredFile file{folder, name, kind};
+    if (seen_.contains(file.relativePath())) return;
+    seen_.insert(file.relativePath());
+    files_.push_back(std::move(file));
+  }
+
+  void addRecording(const QString& name) { add(names::kSoundFolder, name, FileKind::Recording); }
+
+  void addNumbered(int count, QString (*name)(int)) {
+    for (int n = 1; n <= count; ++n) addRecording(name(n));
+  }
+
+  std::vector<RequiredFile> take() { return std::move(files_); }
+
+ private:
+  std::vector<RequiredFile> files_;
+  QSet<QString> seen_;
+};
+
+// N of the hard-to-hear table, limited to the rows the table has.
+int hardSoundRowsInUse(const TextTable& table) {
+  return std::clamp<int>(wholeNumber(table(0, 0)), 0, table.rowCount() - 1);
+}
+
+// Loads a table from the sound folder; nullopt, with a problem added, when it cannot.
+std::optional<int> loadTable(const QString& appFolder, const QString& name, TextTable& table,
+                             std::vector<Problem>& problems) {
+  const QString relativePath = names::kSoundFolder + u'/' + name;
+  const QString path = appFolder + u'/' + relativePath;
+  if (!QFileInfo::exists(path)) {
+    problems.push_back({Problem::Kind::Missing, relativePath, {}});
+    return std::nullopt;
+  }
+  const TableReadResult result = readRecordFile(path, table);
+  if (!result.ok) {
+    problems.push_back({Problem::Kind::Unreadable, relativePath, result.error});
+    return std::nullopt;
+  }
+  return result.records;
+}
+
+void checkHardSoundTable(const TextTable& table, int records, std::vector<Problem>& problems) {
+  const QString relativePath = names::kSoundFolder + u'/' + names::kHardSoundTable;
+  const auto bad = [&](const QString& detail) {
+    problems.push_back({Problem::Kind::BadTable, relativePath, detail});
+  };
+  const int rows = wholeNumber(table(0, 0));
+  if (rows < 1 || rows > kHardSoundRows - 1) {
+    bad(QStringLiteral("1 行目の最初の項目（行数 %1）は 1～%2 でなければなりません")
+            .arg(table(0, 0))
+            .arg(kHardSoundRows - 1));
+  }
+  for (int row = 1; row <= hardSoundRowsInUse(table); ++row) {
+    if (row >= records) {
+      bad(QStringLiteral("行数が %1 なのに %2 行目がありません").arg(rows).arg(row));
+      return;
+    }
+    if (wholeNumber(table(row, 0)) == 0 && wholeNumber(table(row, 1)) == 0 &&
+        wholeNumber(table(row, 2)) == 0) {
+      bad(QStringLiteral("%1 行目の正解フラグ（項目 1～3）がすべて 0 です").arg(row));
+    }
+    if (table(row, 3).isEmpty() || table(row, 4).isEmpty() || table(row, 5).isEmpty()) {
+      bad(QStringLiteral("%1 行目の音節名（項目 4～6）に空のものがあります").arg(row));
+    }
+  }
+}
+
+void checkSplitSoundTable(const TextTable& table, int records, std::vector<Problem>& problems) {
+  const QString relativePath = names::kSoundFolder + u'/' + names::kSplitSoundTable;
+  const auto bad = [&](const QString& detail) {
+    problems.push_back({Problem::Kind::BadTable, relativePath, detail});
+  };
+  if (records != kSplitSoundRows) {
+    bad(QStringLiteral("レコードは見出しと %1 行の %2 件が必要です（%3 件）")
+            .arg(kSplitSoundRows - 1)
+            .arg(kSplitSoundRows)
+            .arg(records));
+    return;
+  }
+  for (int row = 1; row < kSplitSoundRows; ++row) {
+    const int answers = wholeNumber(table(row, 1));
+    if (answers != 1 && answers != 2) {
+      bad(QStringLiteral("%1 行目の答の数（項目 2）は 1 か 2 です").arg(row));
+    }
+    if (table(row, 3).isEmpty()) bad(QStringLiteral("%1 行目の名前（項目 4）が空です").arg(row));
+  }
+  const QString& halfHour = table(kSplitSoundRows - 1, 3);
+  if (halfHour.size() < 3 || halfHour[2] != kHalfHourMark) {
+    bad(QStringLiteral("%1 行目（30 分の「半」）の名前（項目 4）の 3 文字目が「%2」ではありません")
+            .arg(kSplitSoundRows - 1)
+            .arg(kHalfHourMark));
+  }
+}
+
+bool isWaveFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray header = file.read(12);
+  return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
+}
+
+bool isReadable(const QString& path, FileKind kind) {
+  return kind == FileKind::Picture ? !QImage(path).isNull() : isWaveFile(path);
+}
+
+}  // namespace
+
+std::vector<RequiredFile> requiredFiles(const TextTable& hardSoundTable,
+                                        const TextTable& splitSoundTable) {
+  FileList list;
+  list.add(names::kSoundFolder, names::kHardSoundTable, FileKind::Table);
+  list.add(names::kSoundFolder, names::kSplitSoundTable, FileKind::Table);
+  list.addRecording(names::kCorrectBuzzer);
+  list.addRecording(names::kWrongBuzzer);
+  list.addNumbered(kNumbers, names::sinoNumber);
+  list.addNumbered(kNumbers, names::nativeNumber);
+  list.addNumbered(kMonths, names::month);
+  list.addNumbered(kDays, names::day);
+  list.addNumbered(kWeekdays, names::weekday);
+  list.addNumbered(kHours, names::hour);
+  list.addNumbered(kOrdinals, names::ordinal);
+  for (int row = 1; row < splitSoundTable.rowCount(); ++row) {
+    const QString& namePart = splitSoundTable(row, 3);
+    if (!namePart.isEmpty()) list.addRecording(names::minute(namePart));
+  }
+  for (int row = 1; row <= hardSoundRowsInUse(hardSoundTable); ++row) {
+    for (int column = 3; column <= 5; ++column) {
+      const QString& syllable = hardSoundTable(row, column);
+      if (syllable.isEmpty()) continue;
+      list.addRecording(names::hardSound(syllable));
+      list.add(names::kPictureFolder, names::picture(syllable), FileKind::Picture);
+    }
+  }
+  return list.take();
+}
+
+QString Problem::text() const {
+  QString line;
+  switch (kind) {
+    case Kind::Missing:
+      line = QStringLiteral("見つかりません: ");
+      break;
+    case Kind::Unreadable:
+      line = QStringLiteral("読み込めません: ");
+      break;
+    case Kind::BadTable:
+      line = QStringLiteral("表の内容に誤りがあります: ");
+      break;
+  }
+  line += relativePath;
+  if (!detail.isEmpty()) line += QStringLiteral("（") + detail + QStringLiteral("）");
+  return line;
+}
+
+std::vector<Problem> checkAppFolder(const QString& appFolder) {
+  std::vector<Problem> problems;
+  TextTable hardSoundTable(kHardSoundRows, kHardSoundColumns);
+  TextTable splitSoundTable(kSplitSoundRows, kSplitSoundColumns);
+  if (const auto records = loadTable(appFolder, names::kHardSoundTable, hardSoundTable, problems)) {
+    checkHardSoundTable(hardSoundTable, *records, problems);
+  }
+  if (const auto records =
+          loadTable(appFolder, names::kSplitSoundTable, splitSoundTable, problems)) {
+    checkSplitSoundTable(splitSoundTable, *records, problems);
+  }
+  for (const RequiredFile& file : requiredFiles(hardSoundTable, splitSoundTable)) {
+    if (file.kind == FileKind::Table) continue;  // checked while loading
+    const QString path = appFolder + u'/' + file.relativePath();
+    if (!QFileInfo::exists(path)) {
+      problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+    } else if (!isReadable(path, file.kind)) {
+      problems.push_back({Problem::Kind::Unreadable, file.relativePath(), {}});
+    }
+  }
+  return problems;
+}
+
+}  // namespace lumora::datacheck

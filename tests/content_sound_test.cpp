@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QtEndian>
+#include <cmath>
+
+#include "Buzzers.h"
+#include "Pcm.h"
+#include "WaveFile.h"
+
+namespace lumora::contentgen {
+namespace {
+
+Pcm withSamples(std::vector<std::int16_t> samples) { return {8000, std::move(samples)}; }
+
+struct TrimCase {
+  const char* what;
+  std::vector<std::int16_t> input;
+  int margin;
+  std::vector<std::int16_t> expected;
+};
+
+void PrintTo(const TrimCase& trim, std::ostream* out) { *out << trim.what; }
+
+class TrimSilenceTest : public testing::TestWithParam<TrimCase> {};
+
+TEST_P(TrimSilenceTest, KeepsTheAudiblePartAndItsMargin) {
+  const Pcm trimmed = trimSilence(withSamples(GetParam().input), GetParam().margin);
+  EXPECT_EQ(trimmed.samples, GetParam().expected) << GetParam().what;
+  EXPECT_EQ(trimmed.sampleRate, 8000);
+}
+
+constexpr std::int16_t kQuiet = kSilenceThreshold - 1;
+constexpr std::int16_t kLoud = kSilenceThreshold;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pcm, TrimSilenceTest,
+    testing::Values(
+        TrimCase{"silence both sides",
+                 {0, 5, kQuiet, kLoud, -9000, kLoud, 3, 0},
+                 0,
+                 {kLoud, -9000, kLoud}},
+        TrimCase{"margin kept", {0, 1, 2, -kLoud, 7, 8, 9}, 2, {1, 2, -kLoud, 7, 8}},
+        TrimCase{"margin limited by the ends", {1, kLoud, 2}, 5, {1, kLoud, 2}},
+        TrimCase{"negative quiet samples are silence", {-kQuiet, kLoud, -kQuiet}, 0, {kLoud}},
+        TrimCase{"all silence", {0, kQuiet, -kQuiet, 0}, 3, {}}, TrimCase{"nothing", {}, 3, {}}));
+
+TEST(Pcm, NormalizeBringsQuietAndLoudSpeechToTheSameLevel) {
+  const Pcm quiet = withSamples({400, -400, 400, -400});
+  const Pcm loud = withSamples({5000, -5000, 5000, -5000});
+  EXPECT_NEAR(rmsLevel(normalizeLoudness(quiet).samples), kTargetRms, 1);
+  EXPECT_NEAR(rmsLevel(normalizeLoudness(loud).samples), kTargetRms, 1);
+}
+
+TEST(Pcm, NormalizeNeverLiftsAPeakAboveTheLimit) {
+  std::vector<std::int16_t> samples(1000, 0);
+  samples[500] = 1000;  // a lone click: reaching the target RMS would clip it
+  const Pcm scaled = normalizeLoudness(withSamples(samples));
+  EXPECT_NEAR(scaled.samples[500], kPeakLimit, 1);
+  EXPECT_LT(rmsLevel(scaled.samples), kTargetRms);
+}
+
+TEST(Pcm, NormalizeLeavesSilenceAlone) {
+  const Pcm silence = withSamples({0, 0, 0});
+  EXPECT_EQ(normalizeLoudness(silence).samples, silence.samples);
+}
+
+TEST(WaveFile, WritesTheCanonicalPcmHeaderAndLittleEndianSamples) {
+  const QByteArray bytes = encodeWave({22050, {1, -2, 0x1234}});
+  ASSERT_EQ(bytes.size(), 44 + 6);
+  const auto u32 = [&](int offset) {
+    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+  };
+  const auto u16 = [&](int offset) {
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+  };
+  EXPECT_EQ(bytes.left(4), "RIFF");
+  EXPECT_EQ(u32(4), 36u + 6u);
+  EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
+  EXPECT_EQ(u32(16), 16u);
+  EXPECT_EQ(u16(20), 1u);  // PCM
+  EXPECT_EQ(u16(22), 1u);  // mono
+  EXPECT_EQ(u32(24), 22050u);
+  EXPECT_EQ(u32(28), 44100u);
+  EXPECT_EQ(u16(32), 2u);
+  EXPECT_EQ(u16(34), 16u);
+  EXPECT_EQ(bytes.mid(36, 4), "data");
+  EXPECT_EQ(u32(40), 6u);
+  EXPECT_EQ(bytes.mid(44), QByteArray::fromHex("0100feff3412"));
+}
+
+// Sign changes per second: twice the frequency of a plain tone.
+double zeroCrossingsPerSecond(const Pcm& sound) {
+  int crossings = 0;
+  for (size_t i = 1; i < sound.samples.size(); ++i) {
+    if ((sound.samples[i - 1] < 0) != (sound.samples[i] < 0)) ++crossings;
+  }
+  return crossings * double(sound.sampleRate) / static_cast<double>(sound.samples.size());
+}
+
+double seconds(const Pcm& sound) {
+  return static_cast<double>(sound.samples.size()) / sound.sampleRate;
+}
+
+TEST(Buzzers, ChimeIsShortAndBrightBuzzIsShortAndLow) {
+  const Pcm chime = correctChime();
+  const Pcm buzz = wrongBuzz();
+  EXPECT_GT(seconds(chime), 0.2);
+  EXPECT_LT(seconds(chime), 1.0);
+  EXPECT_GT(seconds(buzz), 0.2);
+  EXPECT_LT(seconds(buzz), 1.0);
+  EXPECT_GT(zeroCrossingsPerSecond(chime), 2000);
+  EXPECT_LT(zeroCrossingsPerSecond(buzz), 1000);
+}
+
+TEST(Buzzers, StartAndEndQuietlyWithoutClipping) {
+  for (const Pcm& sound : {correctChime(), wrongBuzz()}) {
+    EXPECT_LT(std::abs(sound.samples.front()), 2000);
+    EXPECT_LT(std::abs(sound.samples.back()), 2000);
+    for (const std::int16_t sample : sound.samples) ASSERT_LT(std::abs(int{sample}), 32767);
+  }
+}
+
+}  // namespace
+}  // namespace lumora::contentgen

@@ -1,0 +1,45 @@
+#include "ContentBuilder.h"
+
+#include <cmath>
+
+#include "Buzzers.h"
+#include "SoundTableFiles.h"
+#include "SyllablePicture.h"
+#include "WaveFile.h"
+#include "quiz/RecordingNames.h"
+
+namespace lumora::contentgen {
+
+QByteArray spokenRecording(const Pcm& speech) {
+  const int margin = static_cast<int>(std::lround(kSpeechMarginSeconds * speech.sampleRate));
+  // Loudness is measured without the silence; trimming again afterwards removes the quiet
+  // edges that scaling down has turned into silence.
+  return encodeWave(trimSilence(normalizeLoudness(trimSilence(speech, margin)), margin));
+}
+
+BuildReport buildContent(const ContentList& list, const QString& appFolder,
+                         const SpeechSource& speak) {
+  GeneratedFiles files(appFolder);
+  const auto putSound = [&](const QString& name, const QByteArray& bytes) {
+    files.put(names::kSoundFolder + u'/' + name, bytes);
+  };
+  const auto putSpeech = [&](const QString& name, const QString& korean) {
+    putSound(name, spokenRecording(speak(korean)));
+  };
+
+  for (const Recording& recording : list.recordings)
+    putSpeech(recording.fileName, recording.korean);
+  for (const MinuteRow& row : list.minuteRows) putSpeech(names::minute(row.namePart), row.korean);
+  for (const Syllable& syllable : list.syllables) {
+    putSpeech(names::hardSound(syllable.name), syllable.hangul);
+    files.put(names::kPictureFolder + u'/' + names::picture(syllable.name),
+              renderSyllablePicture(syllable.hangul));
+  }
+  putSound(names::kCorrectBuzzer, encodeWave(correctChime()));
+  putSound(names::kWrongBuzzer, encodeWave(wrongBuzz()));
+  putSound(names::kHardSoundTable, hardSoundTableFile(list));
+  putSound(names::kSplitSoundTable, splitSoundTableFile(list));
+  return files.finish();
+}
+
+}  // namespace lumora::contentgen

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "ContentList.h"
+#include "GeneratedFiles.h"
+#include "Pcm.h"
+
+namespace lumora::contentgen {
+
+// Turns Korean text into untrimmed speech.
+using SpeechSource = std::function<Pcm(const QString& korean)>;
+
+// Silence kept before and after the speech, so neither the onset nor the fade is clipped.
+inline constexpr double kSpeechMarginSeconds = 0.005;
+
+// Speech as it is shipped: silence trimmed, loudness normalized, as WAV bytes.
+QByteArray spokenRecording(const Pcm& speech);
+
+// Builds the sound folder and the picture folder of the application folder from the list:
+// every recording, the minute and syllable recordings, the syllable pictures, both buzzers
+// and both tables. Files replaced by someone else are left alone (GeneratedFiles).
+BuildReport buildContent(const ContentList& list, const QString& appFolder,
+                         const SpeechSource& speak);
+
+}  // namespace lumora::contentgen

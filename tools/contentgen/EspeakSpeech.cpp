@@ -1,0 +1,63 @@
+#include "EspeakSpeech.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+
+#include "ContentError.h"
+
+namespace lumora::contentgen {
+namespace {
+
+// Slower than the engine's default of 175 words a minute: the listeners are learners.
+constexpr int kWordsPerMinute = 140;
+
+// The engine hands over its samples in pieces; each speak() call passes its Pcm along.
+int collectSamples(short* samples, int count, espeak_EVENT* events) {
+  auto* sound = static_cast<Pcm*>(events->user_data);
+  if (samples != nullptr) sound->samples.insert(sound->samples.end(), samples, samples + count);
+  return 0;  // go on synthesizing
+}
+
+// The engine starts once per process and stops at exit: espeak-ng 1.51 hangs when it is
+// stopped a second time after a restart.
+class Engine {
+ public:
+  Engine() {
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    if (espeak_ng_Initialize(&context) != ENS_OK) {
+      espeak_ng_ClearErrorContext(&context);
+      throw ContentError(QStringLiteral("espeak-ng cannot start: is espeak-ng-data installed?"));
+    }
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
+      throw ContentError(QStringLiteral("espeak-ng cannot synthesize into memory"));
+    }
+  }
+  ~Engine() { espeak_ng_Terminate(); }
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+};
+
+}  // namespace
+
+EspeakSpeech::EspeakSpeech() {
+  static const Engine engine;
+  if (espeak_SetVoiceByName("ko") != EE_OK) {
+    throw ContentError(QStringLiteral("espeak-ng has no Korean voice \"ko\""));
+  }
+  espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
+  espeak_SetSynthCallback(collectSamples);
+  sound_.sampleRate = espeak_ng_GetSampleRate();
+}
+
+Pcm EspeakSpeech::speak(const QString& korean) {
+  sound_.samples.clear();
+  const QByteArray utf8 = korean.toUtf8();
+  const espeak_ERROR result = espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
+                                           espeakCHARS_UTF8, nullptr, &sound_);
+  if (result != EE_OK)
+    throw ContentError(QStringLiteral("espeak-ng cannot say \"%1\"").arg(korean));
+  return sound_;
+}
+
+}  // namespace lumora::contentgen

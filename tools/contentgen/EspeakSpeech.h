@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "Pcm.h"
+
+namespace lumora::contentgen {
+
+// Korean speech from the espeak-ng library, synthesized synchronously into memory. The
+// library is one global engine: use one instance at a time. The engine carries state from
+// one utterance to the next, so its output is reproducible per process: the same texts in the
+// same order give the same samples.
+class EspeakSpeech {
+ public:
+  EspeakSpeech();  // throws ContentError when the engine or its Korean voice is missing
+  EspeakSpeech(const EspeakSpeech&) = delete;
+  EspeakSpeech& operator=(const EspeakSpeech&) = delete;
+
+  // The spoken text, untrimmed, at the engine's sample rate.
+  Pcm speak(const QString& korean);
+
+ private:
+  Pcm sound_;  // filled by the engine's callback during speak()
+};
+
+}  // namespace lumora::contentgen

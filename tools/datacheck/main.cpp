@@ -1,0 +1,28 @@
+// lumora-datacheck [APP_FOLDER]
+// Lists every file Lumora could ask for that is missing or unreadable in the sound and
+// picture folders of APP_FOLDER (by default the folder of this program). Exit code 0 when
+// nothing is wrong, 1 otherwise.
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "data/DataCheck.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() > 2) {
+    QTextStream(stderr) << "usage: lumora-datacheck [APP_FOLDER]\n";
+    return 2;
+  }
+  const QString appFolder = args.size() == 2 ? args[1] : QCoreApplication::applicationDirPath();
+  const auto problems = lumora::datacheck::checkAppFolder(appFolder);
+  QTextStream out(stdout);
+  for (const auto& problem : problems) out << problem.text() << '\n';
+  if (problems.empty()) {
+    out << QStringLiteral("すべてのファイルがそろっています: ") << appFolder << '\n';
+    return 0;
+  }
+  out << QStringLiteral("問題 %1 件: ").arg(problems.size()) << appFolder << '\n';
+  return 1;
+}
