@@ -147,6 +147,17 @@ class Form1 : public QWidget {
   void 出題数Combo_Click(int index);
   void 制限時間Combo_Change(int index);
   void 制限時間Combo_Click(int index);
+  // Where a question is posed from: the start button in manual mode or a step of an auto
+  // run. They differ in their display steps and in how a stored syllable is named.
+  enum class QuestionPace { manualStart, autoStep };
+  // Both return whether a question was posed.
+  bool askRandomQuestion(QuestionPace pace);
+  bool askStoredQuestion(QuestionPace pace);
+  void startAutoRun();
+  // Stops any run, with the timer halted first so that no tick raises a second message
+  // while this one is open.
+  void stopRunWithMessage(void (Dialogs::*show)(const QString&, const QString&),
+                          const QString& title, const QString& text);
 
   // ---- Answering and scoring -------------------------------------------------------
   void clearAnswerButtons();

@@ -10,19 +10,6 @@ void Form1::不正解分_Click() {}
 void Form1::不正解分リセット_Click() {}
 void Form1::data_load_Click() {}
 void Form1::data_save_Click() {}
-void Form1::出題開始_Click() {}
-void Form1::clearTypedAnswerFields() {}
-int Form1::checkCategorySelected() { return 0; }
-void Form1::chooseCategory() {}
-void Form1::nextAutoQuestion() {}
-void Form1::Timer1_Timer() {}
-void Form1::自動_Click() {}
-void Form1::手動_Click() {}
-void Form1::自動中止_Click() {}
-void Form1::出題数Combo_Change(int) {}
-void Form1::出題数Combo_Click(int) {}
-void Form1::制限時間Combo_Change(int) {}
-void Form1::制限時間Combo_Click(int) {}
 void Form1::Command4_Click(int) {}
 void Form1::hint_Click(int) {}
 void Form1::Text1_Change() {}

@@ -1,0 +1,151 @@
+#include "quiz/QuestionDraws.h"
+
+#include <algorithm>
+
+#include "app/Numbers.h"
+#include "quiz/RecordingNames.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kSyllableColumn = 3;  // flag column c allows the syllable of column c + 3
+
+Question numberQuestion(std::int16_t categoryCode, int value, QString fileA) {
+  Question question;
+  question.category = categoryCode;
+  question.firstValue = static_cast<std::int16_t>(value);
+  question.fileA = std::move(fileA);
+  question.key = question.firstValue;
+  return question;
+}
+
+Question monthAndDayQuestion(RandomSource& random) {
+  const int month = drawOneTo(random, 12);
+  int day = drawOneTo(random, 31);
+  while (day > lastDayOfMonth(month)) day = drawOneTo(random, 31);
+  Question question = numberQuestion(category::kMonthAndDay, month, names::month(month));
+  question.answerCount = 2;
+  question.secondValue = static_cast<std::int16_t>(day);
+  question.soundKind = 2;
+  question.fileB = names::day(day);
+  question.key = static_cast<std::int16_t>(day);
+  return question;
+}
+
+Question clockTimeQuestion(RandomSource& random, const TextTable& splitSoundTable) {
+  const int hour = drawOneTo(random, 12);
+  const int row = drawOneTo(random, 16);
+  const std::int16_t count = wholeNumber(splitSoundTable(row, 1));
+  Question question = numberQuestion(category::kClockTime, hour, names::hour(hour));
+  question.answerCount = count;
+  question.secondValue = wholeNumber(splitSoundTable(row, 2));
+  question.soundKind = count;
+  question.fileB = names::minute(splitSoundTable(row, 3));
+  question.key = static_cast<std::int16_t>(row);
+  question.minuteRow = static_cast<std::int16_t>(row);
+  return question;
+}
+
+std::vector<int> allowedColumns(const TextTable& hardSoundTable, int row) {
+  std::vector<int> columns;
+  for (int column = 0; column < 3; ++column) {
+    if (wholeNumber(hardSoundTable(row, column)) != 0) columns.push_back(column);
+  }
+  return columns;
+}
+
+// One of the values, each equally likely; with every value allowed this is the plain draw.
+int drawFrom(RandomSource& random, const std::vector<int>& values) {
+  return values[drawZeroTo(random, static_cast<int>(values.size()))];
+}
+
+}  // namespace
+
+int lastDayOfMonth(int month) {
+  switch (month) {
+    case 2:
+      return 29;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    default:
+      return 31;
+  }
+}
+
+std::optional<Question> drawTypedQuestion(std::int16_t categoryCode, RandomSource& random,
+                                          const TextTable& splitSoundTable) {
+  switch (categoryCode) {
+    case category::kSinoNumber: {
+      const int n = drawOneTo(random, 100);
+      return numberQuestion(categoryCode, n, names::sinoNumber(n));
+    }
+    case category::kNativeNumber: {
+      const int n = drawOneTo(random, 100);
+      return numberQuestion(categoryCode, n, names::nativeNumber(n));
+    }
+    case category::kMonth: {
+      const int m = drawOneTo(random, 12);
+      return numberQuestion(categoryCode, m, names::month(m));
+    }
+    case category::kDay: {
+      const int d = drawOneTo(random, 31);
+      return numberQuestion(categoryCode, d, names::day(d));
+    }
+    case category::kMonthAndDay:
+      return monthAndDayQuestion(random);
+    case category::kClockTime:
+      return clockTimeQuestion(random, splitSoundTable);
+    case category::kOrdinal: {
+      const int n = drawOneTo(random, 10);
+      return numberQuestion(categoryCode, n, names::ordinal(n));
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+Question weekdayQuestion(const std::array<std::int16_t, 4>& choiceValues) {
+  const std::int16_t right = choiceValues[0];
+  Question question = numberQuestion(category::kWeekday, right, names::weekday(right));
+  question.captions = {names::weekdayName(choiceValues[1]), names::weekdayName(choiceValues[2]),
+                       names::weekdayName(choiceValues[3])};
+  return question;
+}
+
+std::vector<int> usableHardSoundRows(const TextTable& hardSoundTable) {
+  const int rowsInUse =
+      std::min<int>(wholeNumber(hardSoundTable(0, 0)), hardSoundTable.rowCount() - 1);
+  std::vector<int> rows;
+  for (int row = 1; row <= rowsInUse; ++row) {
+    if (!allowedColumns(hardSoundTable, row).empty()) rows.push_back(row);
+  }
+  return rows;
+}
+
+std::optional<Question> drawHardSoundQuestion(RandomSource& random,
+                                              const TextTable& hardSoundTable) {
+  const std::vector<int> rows = usableHardSoundRows(hardSoundTable);
+  if (rows.empty()) return std::nullopt;
+  const int row = drawFrom(random, rows);
+  const int column = drawFrom(random, allowedColumns(hardSoundTable, row));
+  Question question;
+  question.category = category::kHardSound;
+  question.firstValue = static_cast<std::int16_t>(column);
+  question.soundKind = 3;
+  question.fileA = names::hardSound(hardSoundTable(row, kSyllableColumn + column));
+  question.key = question.firstValue;
+  question.hardSoundRow = static_cast<std::int16_t>(row);
+  question.pictures = hardSoundPictures(hardSoundTable, row);
+  return question;
+}
+
+std::array<QString, 3> hardSoundPictures(const TextTable& hardSoundTable, int row) {
+  return {names::picture(hardSoundTable(row, kSyllableColumn)),
+          names::picture(hardSoundTable(row, kSyllableColumn + 1)),
+          names::picture(hardSoundTable(row, kSyllableColumn + 2))};
+}
+
+}  // namespace lumora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include "app/Variant.h"
+
+namespace lumora {
+
+// The caption of the question-number label: "問題" + the number + "問目" (問題1問目).
+QString questionNumberCaption(const Variant& questionNumber);
+
+}  // namespace lumora

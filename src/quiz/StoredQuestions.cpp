@@ -1,0 +1,79 @@
+#include "quiz/StoredQuestions.h"
+
+#include <algorithm>
+
+#include "app/Numbers.h"
+#include "quiz/QuestionDraws.h"
+#include "quiz/RecordingNames.h"
+
+namespace lumora {
+namespace {
+
+constexpr std::int16_t kHalfHourRow = 16;
+
+// The minute file of a half-hour time reads "分" + "30半"..., so its fourth character is "半".
+bool namesHalfHour(const QString& minuteFile) {
+  return minuteFile.size() > 3 && minuteFile[3] == u'半';
+}
+
+Question storedWeekday(const TextTable& missList, int entry) {
+  const std::array<std::int16_t, 4> choices = {
+      wholeNumber(missList(entry, 0)), wholeNumber(missList(entry, 2)),
+      wholeNumber(missList(entry, 3)), wholeNumber(missList(entry, 4))};
+  Question question = weekdayQuestion(choices);
+  question.fileA = missList(entry, 1);
+  question.choiceValues = choices;
+  return question;
+}
+
+std::optional<Question> storedHardSound(const TextTable& missList, int entry,
+                                        const TextTable& hardSoundTable,
+                                        StoredSoundName soundName) {
+  const std::int16_t column = wholeNumber(missList(entry, 0));
+  const std::int16_t row = wholeNumber(missList(entry, 3));
+  if (row < 1 || row >= hardSoundTable.rowCount()) return std::nullopt;
+  const bool rebuildName = soundName == StoredSoundName::fromTable;
+  if (rebuildName && (column < 0 || column > 2)) return std::nullopt;
+  Question question;
+  question.category = category::kHardSound;
+  question.firstValue = column;
+  question.soundKind = 3;
+  question.fileA =
+      rebuildName ? names::hardSound(hardSoundTable(row, 3 + column)) : missList(entry, 1);
+  question.hardSoundRow = row;
+  question.pictures = hardSoundPictures(hardSoundTable, row);
+  return question;
+}
+
+Question storedTyped(const TextTable& missList, int entry, std::int16_t categoryCode) {
+  Question question;
+  question.category = categoryCode;
+  question.answerCount = wholeNumber(missList(entry, 0));
+  question.firstValue = wholeNumber(missList(entry, 3));
+  question.secondValue = wholeNumber(missList(entry, 4));
+  question.soundKind = question.answerCount;
+  question.fileA = missList(entry, 1);
+  question.fileB = missList(entry, 2);
+  const bool halfHour = categoryCode == category::kClockTime && namesHalfHour(missList(entry, 2));
+  question.minuteRow = halfHour ? kHalfHourRow : std::int16_t{1};
+  return question;
+}
+
+}  // namespace
+
+int storedEntryCount(const TextTable& missList) {
+  return std::clamp<int>(wholeNumber(missList(0, 0)), 0, missList.rowCount() - 1);
+}
+
+std::optional<Question> storedQuestion(const TextTable& missList, int entry,
+                                       const TextTable& hardSoundTable, StoredSoundName soundName) {
+  const std::int16_t categoryCode = wholeNumber(missList(entry, 5));
+  if (!category::isKnown(categoryCode)) return std::nullopt;
+  if (categoryCode == category::kWeekday) return storedWeekday(missList, entry);
+  if (categoryCode == category::kHardSound) {
+    return storedHardSound(missList, entry, hardSoundTable, soundName);
+  }
+  return storedTyped(missList, entry, categoryCode);
+}
+
+}  // namespace lumora
