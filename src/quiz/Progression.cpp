@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "data/MissList.h"
 #include "quiz/CategoryBands.h"
 #include "quiz/QuestionNumberCaption.h"
 #include "quiz/QuizMessages.h"
@@ -50,7 +51,7 @@ void Form1::nextAutoQuestion() {
   }
   questionNumber = questionNumber.number() + 1;
 
-  const bool listUsedUp = 不正解分->isChecked() && storedEntryCount(missList) == 0;
+  const bool listUsedUp = 不正解分->isChecked() && missCount(missList) == 0;
   if (listUsedUp || questionCountText.number() <= 0) {
     Timer1.setEnabled(false);
     resetQuizDisplay();

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/Numbers.h"
+#include "data/MissList.h"
 #include "quiz/NoRepeat.h"
 #include "quiz/QuestionDraws.h"
 #include "quiz/QuizMessages.h"
@@ -91,7 +92,7 @@ bool Form1::askRandomQuestion(QuestionPace pace) {
 }
 
 bool Form1::askStoredQuestion(QuestionPace pace) {
-  const int entries = storedEntryCount(missList);
+  const int entries = missCount(missList);
   if (entries == 0) return false;
   const int entry = drawOneTo(*platform_.random, entries);
   quizCategory = wholeNumber(missList(entry, 5));

@@ -1,7 +1,5 @@
 #include "quiz/StoredQuestions.h"
 
-#include <algorithm>
-
 #include "app/Numbers.h"
 #include "quiz/QuestionDraws.h"
 #include "quiz/RecordingNames.h"
@@ -60,10 +58,6 @@ Question storedTyped(const TextTable& missList, int entry, std::int16_t category
 }
 
 }  // namespace
-
-int storedEntryCount(const TextTable& missList) {
-  return std::clamp<int>(wholeNumber(missList(0, 0)), 0, missList.rowCount() - 1);
-}
 
 std::optional<Question> storedQuestion(const TextTable& missList, int entry,
                                        const TextTable& hardSoundTable, StoredSoundName soundName) {

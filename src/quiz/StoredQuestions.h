@@ -12,9 +12,6 @@ namespace lumora {
 // name kept in the entry, a step of an auto run builds it again from the table.
 enum class StoredSoundName { asRecorded, fromTable };
 
-// The number of entries in the list, limited to the rows the list has.
-int storedEntryCount(const TextTable& missList);
-
 // Entry `entry` of the list as it is asked again; nullopt when it cannot be asked: its
 // category is not 1..9, or a hard-to-hear entry points outside the hard-to-hear table.
 std::optional<Question> storedQuestion(const TextTable& missList, int entry,
