@@ -151,17 +151,6 @@ TEST(MissLoad, AMissingFileIsReportedAndTheListStays) {
   EXPECT_EQ(h->不正解問数->text(), "1問");
 }
 
-TEST(MissLoad, SaveThenLoadGivesTheSameList) {
-  FormHarness h;
-  appendNumber(h, 3);
-  appendNumber(h, 4);
-  h->data_save_Click();
-  const TextTable saved = h->missList;
-  h->不正解分リセット_Click();
-  h->data_load_Click();
-  EXPECT_EQ(h->missList, saved);
-}
-
 TEST(MissUpdate, AFullListShowsAMessageAndLosesNothing) {
   FormHarness h;
   h->missList(0, 0) = QString::number(kMissCapacity);
@@ -184,14 +173,6 @@ TEST(MissUpdate, OnlyOperationsOneAndTwoChangeTheList) {
   h->quizCategory = 0;  // removal does not look at the category
   h->updateMissList(kForgetMiss, 1, "a.wav", QString());
   EXPECT_EQ(h->missList(0, 0), "0");
-}
-
-TEST(MissUpdate, NoCategoryAppendsNothing) {
-  FormHarness h;
-  h->quizCategory = 0;
-  h->updateMissList(kRememberMiss, 1, "a.wav", QString());
-  EXPECT_EQ(h->missList(0, 0), "");
-  EXPECT_TRUE(h.dialogs->shown.empty());
 }
 
 }  // namespace
