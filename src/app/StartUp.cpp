@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Form1.h"
+#include "quiz/QuestionNumberCaption.h"
 #include "quiz/RecordingNames.h"
 
 namespace lumora {
@@ -39,7 +40,7 @@ void Form1::prepareQuizDisplay() {
   Label6(1)->setVisible(false);
   Label6(2)->setVisible(false);
   制限時間Combo(1)->setVisible(false);
-  Label8(0)->setText(QStringLiteral("問題") + questionNumber.text() + QStringLiteral("問目"));
+  Label8(0)->setText(questionNumberCaption(questionNumber));
   Label8(0)->setVisible(true);
   Label8(1)->setVisible(false);
   得点->setVisible(false);
