@@ -4,6 +4,27 @@
 #include "app/Form1.h"
 
 namespace lumora {
+namespace {
+
+// Button style enables the answer and loudspeaker buttons; typed style enables the box.
+void setAnswerStyle(Form1& form, bool buttons) {
+  for (int i = 0; i < 3; ++i) {
+    form.Command4(i)->setEnabled(buttons);
+    form.hint(i)->setEnabled(buttons);
+  }
+  form.Text1->setEnabled(!buttons);
+  colours::setBackColour(form.Text1, buttons ? colours::kLightGrey : colours::kWhite);
+}
+
+// The answer buttons about to show options: light green and without a caption.
+void prepareOptionButtons(Form1& form) {
+  for (int i = 0; i < 3; ++i) {
+    colours::setBackColour(form.Command4(i), colours::kLightGreen);
+    form.Command4(i)->setText(QString());
+  }
+}
+
+}  // namespace
 
 void Form1::clearAnswerButtons() {
   for (int i = 0; i < 3; ++i) {
@@ -15,23 +36,9 @@ void Form1::clearAnswerButtons() {
   }
 }
 
-void Form1::enableButtonAnswer() {
-  for (int i = 0; i < 3; ++i) {
-    Command4(i)->setEnabled(true);
-    hint(i)->setEnabled(true);
-  }
-  Text1->setEnabled(false);
-  colours::setBackColour(Text1, colours::kLightGrey);
-}
+void Form1::enableButtonAnswer() { setAnswerStyle(*this, true); }
 
-void Form1::enableTypedAnswer() {
-  for (int i = 0; i < 3; ++i) {
-    Command4(i)->setEnabled(false);
-    hint(i)->setEnabled(false);
-  }
-  Text1->setEnabled(true);
-  colours::setBackColour(Text1, colours::kWhite);
-}
+void Form1::enableTypedAnswer() { setAnswerStyle(*this, false); }
 
 void Form1::drawWeekdayChoices() {
   RandomSource& random = *platform_.random;
@@ -48,20 +55,14 @@ void Form1::drawWeekdayChoices() {
 
 void Form1::showChoiceCaptions(const QString& caption0, const QString& caption1,
                                const QString& caption2) {
-  for (int i = 0; i < 3; ++i) {
-    colours::setBackColour(Command4(i), colours::kLightGreen);
-    Command4(i)->setText(QString());
-  }
+  prepareOptionButtons(*this);
   Command4(0)->setText(caption0);
   Command4(1)->setText(caption1);
   Command4(2)->setText(caption2);
 }
 
 void Form1::showChoicePictures(const QString& file0, const QString& file1, const QString& file2) {
-  for (int i = 0; i < 3; ++i) {
-    colours::setBackColour(Command4(i), colours::kLightGreen);
-    Command4(i)->setText(QString());
-  }
+  prepareOptionButtons(*this);
   const std::array<const QString*, 3> files = {&file0, &file1, &file2};
   for (int i = 0; i < 3; ++i) {
     // A missing or unreadable picture leaves the button without one.

@@ -9,6 +9,14 @@ namespace {
 
 constexpr char kBackColourProperty[] = "lumoraBackColour";
 
+// Sets the roles a widget draws a colour with; which roles depends on the kind of widget.
+void paint(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+           std::uint32_t colour) {
+  QPalette palette = widget->palette();
+  for (QPalette::ColorRole role : roles) palette.setColor(role, toQColor(colour));
+  widget->setPalette(palette);
+}
+
 }  // namespace
 
 QColor toQColor(std::uint32_t colour) {
@@ -17,12 +25,7 @@ QColor toQColor(std::uint32_t colour) {
 }
 
 void setBackColour(QWidget* widget, std::uint32_t colour) {
-  const QColor qcolour = toQColor(colour);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, qcolour);
-  palette.setColor(QPalette::Button, qcolour);
-  palette.setColor(QPalette::Base, qcolour);
-  widget->setPalette(palette);
+  paint(widget, {QPalette::Window, QPalette::Button, QPalette::Base}, colour);
   widget->setAutoFillBackground(true);
   widget->setProperty(kBackColourProperty, QVariant::fromValue<quint32>(colour));
 }
@@ -32,12 +35,7 @@ std::uint32_t backColour(const QWidget* widget) {
 }
 
 void setForeColour(QWidget* widget, std::uint32_t colour) {
-  const QColor qcolour = toQColor(colour);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, qcolour);
-  palette.setColor(QPalette::ButtonText, qcolour);
-  palette.setColor(QPalette::Text, qcolour);
-  widget->setPalette(palette);
+  paint(widget, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, colour);
 }
 
 }  // namespace lumora::colours
