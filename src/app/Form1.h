@@ -17,7 +17,7 @@
 #include "app/IntervalTimer.h"
 #include "app/RandomSource.h"
 #include "app/Variant.h"
-#include "data/TextTable.h"
+#include "data/TableShapes.h"
 #include "sound/AudioOutput.h"
 
 namespace lumora {
@@ -111,9 +111,9 @@ class Form1 : public QWidget {
   Variant wrongCount;
   std::int16_t lastDrawnValue = 0;
 
-  TextTable missList{10001, 6};
-  TextTable hardSoundTable{51, 6};
-  TextTable splitSoundTable{17, 4};
+  TextTable missList = kMissListShape.emptyTable();
+  TextTable hardSoundTable = kHardSoundShape.emptyTable();
+  TextTable splitSoundTable = kSplitSoundShape.emptyTable();
 
   // ---- Application shell -----------------------------------------------------------
   // Returns false when start-up failed; the learner has been told why.

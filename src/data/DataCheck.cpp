@@ -9,16 +9,13 @@
 
 #include "app/Numbers.h"
 #include "data/RecordReader.h"
+#include "data/TableShapes.h"
 #include "quiz/RecordingNames.h"
 
 namespace lumora::datacheck {
 namespace {
 
-// Table sizes and the counts of every numbered recording the quiz can draw.
-constexpr int kHardSoundRows = 51;
-constexpr int kHardSoundColumns = 6;
-constexpr int kSplitSoundRows = 17;
-constexpr int kSplitSoundColumns = 4;
+// The counts of every numbered recording the quiz can draw.
 constexpr int kNumbers = 100;
 constexpr int kMonths = 12;
 constexpr int kDays = 31;
@@ -77,10 +74,10 @@ void checkHardSoundTable(const TextTable& table, int records, std::vector<Proble
     problems.push_back({Problem::Kind::BadTable, relativePath, detail});
   };
   const int rows = wholeNumber(table(0, 0));
-  if (rows < 1 || rows > kHardSoundRows - 1) {
+  if (rows < 1 || rows > kHardSoundShape.rows - 1) {
     bad(QStringLiteral("1 行目の最初の項目（行数 %1）は 1～%2 でなければなりません")
             .arg(table(0, 0))
-            .arg(kHardSoundRows - 1));
+            .arg(kHardSoundShape.rows - 1));
   }
   for (int row = 1; row <= hardSoundRowsInUse(table); ++row) {
     if (row >= records) {
@@ -102,24 +99,24 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
   const auto bad = [&](const QString& detail) {
     problems.push_back({Problem::Kind::BadTable, relativePath, detail});
   };
-  if (records != kSplitSoundRows) {
+  if (records != kSplitSoundShape.rows) {
     bad(QStringLiteral("レコードは見出しと %1 行の %2 件が必要です（%3 件）")
-            .arg(kSplitSoundRows - 1)
-            .arg(kSplitSoundRows)
+            .arg(kSplitSoundShape.rows - 1)
+            .arg(kSplitSoundShape.rows)
             .arg(records));
     return;
   }
-  for (int row = 1; row < kSplitSoundRows; ++row) {
+  for (int row = 1; row < kSplitSoundShape.rows; ++row) {
     const int answers = wholeNumber(table(row, 1));
     if (answers != 1 && answers != 2) {
       bad(QStringLiteral("%1 行目の答の数（項目 2）は 1 か 2 です").arg(row));
     }
     if (table(row, 3).isEmpty()) bad(QStringLiteral("%1 行目の名前（項目 4）が空です").arg(row));
   }
-  const QString& halfHour = table(kSplitSoundRows - 1, 3);
+  const QString& halfHour = table(kSplitSoundShape.rows - 1, 3);
   if (halfHour.size() < 3 || halfHour[2] != kHalfHourMark) {
     bad(QStringLiteral("%1 行目（30 分の「半」）の名前（項目 4）の 3 文字目が「%2」ではありません")
-            .arg(kSplitSoundRows - 1)
+            .arg(kSplitSoundShape.rows - 1)
             .arg(kHalfHourMark));
   }
 }
@@ -186,8 +183,8 @@ QString Problem::text() const {
 
 std::vector<Problem> checkAppFolder(const QString& appFolder) {
   std::vector<Problem> problems;
-  TextTable hardSoundTable(kHardSoundRows, kHardSoundColumns);
-  TextTable splitSoundTable(kSplitSoundRows, kSplitSoundColumns);
+  TextTable hardSoundTable = kHardSoundShape.emptyTable();
+  TextTable splitSoundTable = kSplitSoundShape.emptyTable();
   if (const auto records = loadTable(appFolder, names::kHardSoundTable, hardSoundTable, problems)) {
     checkHardSoundTable(hardSoundTable, *records, problems);
   }

@@ -5,13 +5,13 @@
 #include <array>
 #include <cstdint>
 
-#include "data/TextTable.h"
+#include "data/TableShapes.h"
 
 // The incorrect-answer list: row 0, column 0 holds the entry count n, rows 1..n the
 // entries, oldest first, six text cells each.
 namespace lumora {
 
-constexpr int kMissCapacity = 10000;
+constexpr int kMissCapacity = kMissListShape.rows - 1;
 
 // The operations of updateMissList.
 constexpr int kRememberMiss = 1;
