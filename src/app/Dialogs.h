@@ -4,6 +4,9 @@
 
 namespace lumora {
 
+// The application's title: the window's caption and the title of its own messages.
+inline const QString kApplicationTitle = QStringLiteral("Lumora");
+
 // Modal message boxes, behind an interface so that tests can answer them.
 class Dialogs {
  public:

@@ -97,12 +97,12 @@ void showTitleInBlue(QGroupBox* frame) {
 }  // namespace
 
 void Form1::createControls() {
-  setWindowTitle(QStringLiteral("Lumora"));
+  setWindowTitle(kApplicationTitle);
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(1350, 570);
   const QFont base = font();
 
-  Label1 = label(this, QStringLiteral("Lumora"), {575, 4, 200, 32});
+  Label1 = label(this, kApplicationTitle, {575, 4, 200, 32});
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setFont(scaled(base, 1.6, true));
 

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Lumora"));
+  QApplication::setApplicationName(lumora::kApplicationTitle);
   QApplication::setStyle(QStringLiteral("Fusion"));  // shows the buttons' colours everywhere
 
   lumora::Form1 form(QCoreApplication::applicationDirPath(), lumora::makeDesktopPlatform());

@@ -4,11 +4,6 @@
 #include "quiz/RecordingNames.h"
 
 namespace lumora {
-namespace {
-
-const QString kTitle = QStringLiteral("Lumora");
-
-}  // namespace
 
 void Form1::updateMissList(int operation, std::int16_t kind, const QString& fileA,
                            const QString& fileB) {
@@ -16,7 +11,7 @@ void Form1::updateMissList(int operation, std::int16_t kind, const QString& file
     const MissQuestion question{quizCategory,  kind,         fileA,       fileB,
                                 currentAnswer, choiceValues, hardSoundRow};
     if (appendMiss(missList, question) == AppendResult::Full) {
-      platform_.dialogs->warning(kTitle,
+      platform_.dialogs->warning(kApplicationTitle,
                                  QStringLiteral("不正解分のデータが上限の %1 件に達しているため、"
                                                 "この問題は記録できませんでした。")
                                      .arg(kMissCapacity));
@@ -29,12 +24,13 @@ void Form1::updateMissList(int operation, std::int16_t kind, const QString& file
 void Form1::saveMissFile() {
   if (missCount(missList) == 0 &&
       platform_.dialogs->askYesNoCancel(
-          kTitle, QStringLiteral("不正解分のデータ件数が０件です\nファイルをリセットしますか？")) !=
+          kApplicationTitle,
+          QStringLiteral("不正解分のデータ件数が０件です\nファイルをリセットしますか？")) !=
           Dialogs::Answer::Yes) {
     return;
   }
   if (const auto error = writeMissFile(soundDir + names::kMissFile, missFileRecords(missList))) {
-    platform_.dialogs->warning(kTitle,
+    platform_.dialogs->warning(kApplicationTitle,
                                QStringLiteral("不正解分のデータを記録できませんでした。\n%1\n"
                                               "前に記録したファイルはそのまま残っています。")
                                    .arg(*error));
@@ -43,7 +39,7 @@ void Form1::saveMissFile() {
 
 void Form1::loadMissFile() {
   if (const auto error = readMissFile(soundDir + names::kMissFile, missList)) {
-    platform_.dialogs->warning(kTitle,
+    platform_.dialogs->warning(kApplicationTitle,
                                QStringLiteral("不正解分のデータを読み込めませんでした。\n%1\n"
                                               "今の不正解分のデータはそのままです。")
                                    .arg(*error));

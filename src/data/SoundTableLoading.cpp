@@ -12,7 +12,7 @@ bool loadTable(const QString& path, TextTable& table, Dialogs& dialogs) {
   const TableReadResult result = readRecordFile(path, loaded);
   if (!result.ok) {
     dialogs.critical(
-        QStringLiteral("Lumora"),
+        kApplicationTitle,
         QStringLiteral("音声の表を読み込めないため、起動できません。\n%1").arg(result.error));
     return false;
   }

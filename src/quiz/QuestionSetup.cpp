@@ -77,7 +77,7 @@ bool Form1::askRandomQuestion(QuestionPace pace) {
   const bool autoStep = pace == QuestionPace::autoStep;
   const std::optional<Question> question = autoStep ? drawUnlike(lastDrawnValue, draw) : draw();
   if (!question) {
-    stopRunWithMessage(&Dialogs::warning, quizmessages::kTitle, quizmessages::kNoHardSoundRow);
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle, quizmessages::kNoHardSoundRow);
     return false;
   }
   DisplayStep step = DisplayStep::none;

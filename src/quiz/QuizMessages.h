@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/Dialogs.h"
 #include "quiz/TimeLimit.h"
 
 // What the learner is told when a question or a run cannot be started.
@@ -13,7 +14,6 @@ constexpr int kNoCategory = 99;
 inline const QString kNoCategoryTitle = QStringLiteral("＊＊＊＊＊＊　注意　＊＊＊＊＊＊＊");
 inline const QString kNoCategoryText = QStringLiteral("出題内容を選択して下さい");
 
-inline const QString kTitle = QStringLiteral("Lumora");
 inline const QString kCountNotNumber =
     QStringLiteral("出題数が数になっていません。\n出題数を半角数字で入力して下さい。");
 inline const QString kTimeLimitOutOfRange =

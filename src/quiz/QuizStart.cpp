@@ -29,12 +29,12 @@ void Form1::startAutoRun() {
   // timer's range could not be kept: neither starts a run.
   const QString countText = 出題数Combo(0)->currentText();
   if (!isNumericText(countText)) {
-    stopRunWithMessage(&Dialogs::warning, quizmessages::kTitle, quizmessages::kCountNotNumber);
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle, quizmessages::kCountNotNumber);
     return;
   }
   const std::optional<int> interval = timeLimitMilliseconds(制限時間Combo(1)->currentText());
   if (!interval) {
-    stopRunWithMessage(&Dialogs::warning, quizmessages::kTitle, quizmessages::kTimeLimitOutOfRange);
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle, quizmessages::kTimeLimitOutOfRange);
     return;
   }
 
