@@ -1,6 +1,7 @@
 #include "quiz/QuestionDraws.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/Numbers.h"
 #include "quiz/RecordingNames.h"
@@ -77,34 +78,27 @@ int lastDayOfMonth(int month) {
 
 std::optional<Question> drawTypedQuestion(std::int16_t categoryCode, RandomSource& random,
                                           const TextTable& splitSoundTable) {
-  switch (categoryCode) {
-    case category::kSinoNumber: {
-      const int n = drawOneTo(random, 100);
-      return numberQuestion(categoryCode, n, names::sinoNumber(n));
-    }
-    case category::kNativeNumber: {
-      const int n = drawOneTo(random, 100);
-      return numberQuestion(categoryCode, n, names::nativeNumber(n));
-    }
-    case category::kMonth: {
-      const int m = drawOneTo(random, 12);
-      return numberQuestion(categoryCode, m, names::month(m));
-    }
-    case category::kDay: {
-      const int d = drawOneTo(random, 31);
-      return numberQuestion(categoryCode, d, names::day(d));
-    }
-    case category::kMonthAndDay:
-      return monthAndDayQuestion(random);
-    case category::kClockTime:
-      return clockTimeQuestion(random, splitSoundTable);
-    case category::kOrdinal: {
-      const int n = drawOneTo(random, 10);
-      return numberQuestion(categoryCode, n, names::ordinal(n));
-    }
-    default:
-      return std::nullopt;
+  // The categories that ask one number: its range 1..n and the name of its recording.
+  struct SingleNumber {
+    std::int16_t code;
+    int range;
+    QString (*recording)(int);
+  };
+  static constexpr std::array<SingleNumber, 5> singleNumbers = {{
+      {category::kSinoNumber, 100, names::sinoNumber},
+      {category::kNativeNumber, 100, names::nativeNumber},
+      {category::kMonth, 12, names::month},
+      {category::kDay, 31, names::day},
+      {category::kOrdinal, 10, names::ordinal},
+  }};
+  if (categoryCode == category::kMonthAndDay) return monthAndDayQuestion(random);
+  if (categoryCode == category::kClockTime) return clockTimeQuestion(random, splitSoundTable);
+  for (const SingleNumber& single : singleNumbers) {
+    if (single.code != categoryCode) continue;
+    const int value = drawOneTo(random, single.range);
+    return numberQuestion(categoryCode, value, single.recording(value));
   }
+  return std::nullopt;
 }
 
 Question weekdayQuestion(const std::array<std::int16_t, 4>& choiceValues) {
