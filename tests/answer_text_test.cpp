@@ -2,6 +2,7 @@
 
 #include "answer/AnswerText.h"
 #include "answer/ButtonJudge.h"
+#include "data/SoundTableLayout.h"
 
 namespace lumora {
 namespace {

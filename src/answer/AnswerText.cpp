@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/Numbers.h"
+#include "data/SoundTableLayout.h"
 #include "quiz/Question.h"
 
 namespace lumora {

@@ -12,8 +12,6 @@ inline const QString kRightMark = QStringLiteral("〇");
 inline const QString kWrongButtonMark = QStringLiteral("Ｘ");  // full-width, on a button
 inline const QString kWrongTypedMark = QStringLiteral("X");    // ASCII, in the text box
 
-constexpr int kHalfHourMinuteRow = 16;
-
 // The right answer written out for a typed judgement in category `code`, e.g. "12月3日"
 // or "5時半". Nothing when the text shown before is to stay (a right two-number answer
 // outside the month-and-day and clock-time categories).

@@ -3,6 +3,7 @@
 #include "answer/Feedback.h"
 #include "app/Form1.h"
 #include "data/MissList.h"
+#include "data/SoundTableLayout.h"
 #include "quiz/Question.h"
 #include "quiz/RecordingNames.h"
 

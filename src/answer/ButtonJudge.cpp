@@ -1,12 +1,9 @@
 #include "answer/ButtonJudge.h"
 
-#include "quiz/RecordingNames.h"
-
 namespace lumora {
 namespace {
 
 constexpr int kButtons = 3;
-constexpr int kFirstSyllableColumn = 3;
 
 }  // namespace
 
@@ -22,13 +19,6 @@ ButtonVerdict judgeWeekdayPress(int pressed, const std::array<std::int16_t, 4>& 
     if (button != pressed && choices[button + 1] == right) return {false, button};
   }
   return {false, std::nullopt};
-}
-
-std::optional<QString> hardSoundRecording(const TextTable& table, int row, int button) {
-  if (row < 0 || row >= table.rowCount() || button < 0 || button >= kButtons) {
-    return std::nullopt;
-  }
-  return names::hardSound(table(row, kFirstSyllableColumn + button));
 }
 
 }  // namespace lumora

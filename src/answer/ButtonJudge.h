@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "data/TextTable.h"
-
 // Judging a press of one of the three answer buttons.
 namespace lumora {
 
@@ -22,9 +20,5 @@ ButtonVerdict judgeHardSoundPress(int pressed, int rightButton);
 // Weekday question: choices[0] is the right weekday, choices[1..3] those on the buttons.
 // The right button is the first other button, in index order, that holds the right one.
 ButtonVerdict judgeWeekdayPress(int pressed, const std::array<std::int16_t, 4>& choices);
-
-// The recording of the syllable on `button` (0..2) of a hard-to-hear table row; nothing
-// when row or button lie outside the table.
-std::optional<QString> hardSoundRecording(const TextTable& table, int row, int button);
 
 }  // namespace lumora

@@ -9,6 +9,7 @@
 
 #include "app/Numbers.h"
 #include "data/RecordReader.h"
+#include "data/SoundTableLayout.h"
 #include "data/TableShapes.h"
 #include "quiz/RecordingNames.h"
 
@@ -113,10 +114,10 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
     }
     if (table(row, 3).isEmpty()) bad(QStringLiteral("%1 行目の名前（項目 4）が空です").arg(row));
   }
-  const QString& halfHour = table(kSplitSoundShape.rows - 1, 3);
+  const QString& halfHour = table(kHalfHourMinuteRow, 3);
   if (halfHour.size() < 3 || halfHour[2] != kHalfHourMark) {
     bad(QStringLiteral("%1 行目（30 分の「半」）の名前（項目 4）の 3 文字目が「%2」ではありません")
-            .arg(kSplitSoundShape.rows - 1)
+            .arg(kHalfHourMinuteRow)
             .arg(kHalfHourMark));
   }
 }
@@ -153,8 +154,8 @@ std::vector<RequiredFile> requiredFiles(const TextTable& hardSoundTable,
     if (!namePart.isEmpty()) list.addRecording(names::minute(namePart));
   }
   for (int row = 1; row <= hardSoundRowsInUse(hardSoundTable); ++row) {
-    for (int column = 3; column <= 5; ++column) {
-      const QString& syllable = hardSoundTable(row, column);
+    for (int button = 0; button < 3; ++button) {
+      const QString& syllable = hardSoundTable(row, kFirstSyllableColumn + button);
       if (syllable.isEmpty()) continue;
       list.addRecording(names::hardSound(syllable));
       list.add(names::kPictureFolder, names::picture(syllable), FileKind::Picture);

@@ -4,12 +4,11 @@
 #include <array>
 
 #include "app/Numbers.h"
+#include "data/SoundTableLayout.h"
 #include "quiz/RecordingNames.h"
 
 namespace lumora {
 namespace {
-
-constexpr int kSyllableColumn = 3;  // flag column c allows the syllable of column c + 3
 
 Question numberQuestion(std::int16_t categoryCode, int value, QString fileA) {
   Question question;
@@ -129,17 +128,11 @@ std::optional<Question> drawHardSoundQuestion(RandomSource& random,
   question.category = category::kHardSound;
   question.firstValue = static_cast<std::int16_t>(column);
   question.soundKind = 3;
-  question.fileA = names::hardSound(hardSoundTable(row, kSyllableColumn + column));
+  question.fileA = *hardSoundRecording(hardSoundTable, row, column);
   question.key = question.firstValue;
   question.hardSoundRow = static_cast<std::int16_t>(row);
   question.pictures = hardSoundPictures(hardSoundTable, row);
   return question;
-}
-
-std::array<QString, 3> hardSoundPictures(const TextTable& hardSoundTable, int row) {
-  return {names::picture(hardSoundTable(row, kSyllableColumn)),
-          names::picture(hardSoundTable(row, kSyllableColumn + 1)),
-          names::picture(hardSoundTable(row, kSyllableColumn + 2))};
 }
 
 }  // namespace lumora

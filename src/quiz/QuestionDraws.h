@@ -32,7 +32,4 @@ std::vector<int> usableHardSoundRows(const TextTable& hardSoundTable);
 std::optional<Question> drawHardSoundQuestion(RandomSource& random,
                                               const TextTable& hardSoundTable);
 
-// The picture files of a row's three syllables, for Command4(0..2).
-std::array<QString, 3> hardSoundPictures(const TextTable& hardSoundTable, int row);
-
 }  // namespace lumora

@@ -1,13 +1,11 @@
 #include "quiz/StoredQuestions.h"
 
 #include "app/Numbers.h"
+#include "data/SoundTableLayout.h"
 #include "quiz/QuestionDraws.h"
-#include "quiz/RecordingNames.h"
 
 namespace lumora {
 namespace {
-
-constexpr std::int16_t kHalfHourRow = 16;
 
 // The minute file of a half-hour time reads "分" + "30半"..., so its fourth character is "半".
 bool namesHalfHour(const QString& minuteFile) {
@@ -30,14 +28,16 @@ std::optional<Question> storedHardSound(const TextTable& missList, int entry,
   const std::int16_t column = wholeNumber(missList(entry, 0));
   const std::int16_t row = wholeNumber(missList(entry, 3));
   if (row < 1 || row >= hardSoundTable.rowCount()) return std::nullopt;
-  const bool rebuildName = soundName == StoredSoundName::fromTable;
-  if (rebuildName && (column < 0 || column > 2)) return std::nullopt;
+  // The auto step names the recording from the table again; a button outside 0..2 names none.
+  const std::optional<QString> recording = soundName == StoredSoundName::fromTable
+                                               ? hardSoundRecording(hardSoundTable, row, column)
+                                               : missList(entry, 1);
+  if (!recording) return std::nullopt;
   Question question;
   question.category = category::kHardSound;
   question.firstValue = column;
   question.soundKind = 3;
-  question.fileA =
-      rebuildName ? names::hardSound(hardSoundTable(row, 3 + column)) : missList(entry, 1);
+  question.fileA = *recording;
   question.hardSoundRow = row;
   question.pictures = hardSoundPictures(hardSoundTable, row);
   return question;
@@ -53,7 +53,7 @@ Question storedTyped(const TextTable& missList, int entry, std::int16_t category
   question.fileA = missList(entry, 1);
   question.fileB = missList(entry, 2);
   const bool halfHour = categoryCode == category::kClockTime && namesHalfHour(missList(entry, 2));
-  question.minuteRow = halfHour ? kHalfHourRow : std::int16_t{1};
+  question.minuteRow = halfHour ? kHalfHourMinuteRow : std::int16_t{1};
   return question;
 }
 
