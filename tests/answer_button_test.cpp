@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
 

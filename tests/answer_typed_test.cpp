@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "answer/AnswerText.h"
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
 

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "support/FormHarness.h"
 
 namespace lumora {

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "ContentBuilder.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
 namespace {

@@ -11,7 +11,7 @@
 #include "data/Cp932.h"
 #include "data/DataCheck.h"
 #include "data/RecordReader.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 // The folders the build put beside the program.
 namespace lumora::contentgen {

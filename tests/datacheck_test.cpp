@@ -9,7 +9,7 @@
 #include "data/Cp932.h"
 #include "data/DataCheck.h"
 #include "data/RecordWriter.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::datacheck {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Numbers.h"
-#include "app/Variant.h"
+#include "data/Numbers.h"
+#include "data/Variant.h"
 
 namespace lumora {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "answer/Colours.h"
 #include "app/AppFolders.h"
-#include "app/Colours.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 #include "support/FormHarness.h"
 
 namespace lumora {

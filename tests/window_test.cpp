@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "support/FormHarness.h"
 
 namespace lumora {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 #include "data/SoundTableLayout.h"
 #include "quiz/Question.h"
 

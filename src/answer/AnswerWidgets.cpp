@@ -1,6 +1,6 @@
 #include <QPixmap>
 
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "app/Form1.h"
 
 namespace lumora {

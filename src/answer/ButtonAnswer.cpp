@@ -3,9 +3,9 @@
 #include "answer/Feedback.h"
 #include "app/Form1.h"
 #include "data/MissList.h"
+#include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
 #include "quiz/Question.h"
-#include "quiz/RecordingNames.h"
 
 namespace lumora {
 namespace {

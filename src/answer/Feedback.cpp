@@ -1,7 +1,7 @@
 #include "answer/Feedback.h"
 
 #include "answer/AnswerText.h"
-#include "app/Colours.h"
+#include "answer/Colours.h"
 
 namespace lumora {
 

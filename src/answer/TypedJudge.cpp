@@ -1,6 +1,6 @@
 #include "answer/TypedJudge.h"
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 
 namespace lumora {
 namespace {

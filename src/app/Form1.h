@@ -15,9 +15,9 @@
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
 #include "app/IntervalTimer.h"
-#include "app/RandomSource.h"
-#include "app/Variant.h"
+#include "data/RandomSource.h"
 #include "data/TableShapes.h"
+#include "data/Variant.h"
 #include "sound/AudioOutput.h"
 
 namespace lumora {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStyle>
 
-#include "app/Colours.h"
+#include "answer/Colours.h"
 #include "app/Form1.h"
 
 // The window definition: every control with its caption, colour, group and place. Positions

@@ -2,8 +2,8 @@
 
 #include "app/AppFolders.h"
 #include "app/Form1.h"
+#include "data/RecordingNames.h"
 #include "quiz/QuestionNumberCaption.h"
-#include "quiz/RecordingNames.h"
 
 namespace lumora {
 

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 #include "data/RecordReader.h"
+#include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
 #include "data/TableShapes.h"
-#include "quiz/RecordingNames.h"
 
 namespace lumora::datacheck {
 namespace {

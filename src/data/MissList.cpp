@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 #include "quiz/Question.h"
 
 namespace lumora {

@@ -4,8 +4,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "app/Numbers.h"
 #include "data/Cp932.h"
+#include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordWriter.h"
 

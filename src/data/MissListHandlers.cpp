@@ -1,7 +1,7 @@
 #include "app/Form1.h"
 #include "data/MissList.h"
 #include "data/MissListFile.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora {
 

@@ -1,6 +1,6 @@
 #include "data/SoundTableLayout.h"
 
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora {
 

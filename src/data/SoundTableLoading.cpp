@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 #include "data/RecordReader.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/RandomSource.h"
+#include "data/RandomSource.h"
 
 // The weighted choice among the ticked categories: each category owns a band of the numbers
 // 1..756, as wide as the number of different questions it has.

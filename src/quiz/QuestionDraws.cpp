@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
+#include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
-#include "quiz/RecordingNames.h"
 
 namespace lumora {
 namespace {

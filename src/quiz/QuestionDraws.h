@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/RandomSource.h"
+#include "data/RandomSource.h"
 #include "data/TextTable.h"
 #include "quiz/Question.h"
 

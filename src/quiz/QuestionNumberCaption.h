@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/Variant.h"
+#include "data/Variant.h"
 
 namespace lumora {
 

@@ -1,6 +1,6 @@
 #include "app/Form1.h"
-#include "app/Numbers.h"
 #include "data/MissList.h"
+#include "data/Numbers.h"
 #include "quiz/NoRepeat.h"
 #include "quiz/QuestionDraws.h"
 #include "quiz/QuizMessages.h"

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "app/Dialogs.h"
 #include "quiz/TimeLimit.h"
 
 // What the learner is told when a question or a run cannot be started.

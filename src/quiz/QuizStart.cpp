@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 #include "quiz/QuizMessages.h"
 #include "quiz/TimeLimit.h"
 

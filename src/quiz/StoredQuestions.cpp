@@ -1,6 +1,6 @@
 #include "quiz/StoredQuestions.h"
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 #include "data/SoundTableLayout.h"
 #include "quiz/QuestionDraws.h"
 

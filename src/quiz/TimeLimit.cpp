@@ -1,6 +1,6 @@
 #include "quiz/TimeLimit.h"
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 
 namespace lumora {
 

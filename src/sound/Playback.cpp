@@ -1,7 +1,7 @@
 #include "sound/Playback.h"
 
 #include "app/Form1.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora {
 

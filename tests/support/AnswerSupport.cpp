@@ -3,7 +3,7 @@
 #include <QFile>
 #include <stdexcept>
 
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::testing {
 namespace {

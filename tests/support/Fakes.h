@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Dialogs.h"
-#include "app/RandomSource.h"
+#include "data/RandomSource.h"
 #include "sound/AudioOutput.h"
 
 namespace lumora::testing {

@@ -6,7 +6,7 @@
 
 #include "data/Cp932.h"
 #include "data/RecordWriter.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::testing {
 

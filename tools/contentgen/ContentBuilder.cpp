@@ -6,7 +6,7 @@
 #include "SoundTableFiles.h"
 #include "SyllablePicture.h"
 #include "WaveFile.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
 

@@ -5,7 +5,7 @@
 #include <QSet>
 
 #include "ContentError.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
 namespace {

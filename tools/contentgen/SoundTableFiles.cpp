@@ -3,7 +3,7 @@
 #include "ContentError.h"
 #include "data/Cp932.h"
 #include "data/RecordWriter.h"
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
 namespace {

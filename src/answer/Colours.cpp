@@ -1,4 +1,4 @@
-#include "app/Colours.h"
+#include "answer/Colours.h"
 
 #include <QApplication>
 #include <QPalette>

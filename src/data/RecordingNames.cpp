@@ -1,4 +1,4 @@
-#include "quiz/RecordingNames.h"
+#include "data/RecordingNames.h"
 
 #include <array>
 

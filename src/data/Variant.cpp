@@ -1,6 +1,6 @@
-#include "app/Variant.h"
+#include "data/Variant.h"
 
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 
 namespace lumora {
 

@@ -1,4 +1,4 @@
-#include "app/Numbers.h"
+#include "data/Numbers.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "app/RandomSource.h"
+#include "data/RandomSource.h"
 
 #include <algorithm>
 #include <chrono>
