@@ -6,10 +6,10 @@
 #include <QtEndian>
 
 #include "ContentBuilder.h"
+#include "DataCheck.h"
 #include "Pcm.h"
 #include "SyllablePicture.h"
 #include "data/Cp932.h"
-#include "data/DataCheck.h"
 #include "data/RecordReader.h"
 #include "data/RecordingNames.h"
 

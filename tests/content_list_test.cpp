@@ -5,9 +5,9 @@
 
 #include "ContentError.h"
 #include "ContentList.h"
+#include "DataCheck.h"
 #include "SoundTableFiles.h"
 #include "data/Cp932.h"
-#include "data/DataCheck.h"
 #include "data/RecordReader.h"
 #include "data/RecordingNames.h"
 

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "DataCheck.h"
 #include "data/Cp932.h"
-#include "data/DataCheck.h"
 #include "data/RecordWriter.h"
 #include "data/RecordingNames.h"
 

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include "data/DataCheck.h"
+#include "DataCheck.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "data/DataCheck.h"
+#include "DataCheck.h"
 
 #include <QFile>
 #include <QFileInfo>
