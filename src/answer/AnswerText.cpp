@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "data/Category.h"
 #include "data/Numbers.h"
 #include "data/SoundTableLayout.h"
-#include "quiz/Question.h"
 
 namespace lumora {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "answer/Colours.h"
 #include "app/Form1.h"
+#include "data/Category.h"
 
 namespace lumora {
 namespace {
@@ -45,7 +46,7 @@ void Form1::drawWeekdayChoices() {
   choiceValues[1] = choiceValues[2] = choiceValues[3] = 0;
   for (int i = 1; i <= 3; ++i) {
     do {
-      choiceValues[i] = static_cast<std::int16_t>(drawOneTo(random, 7));
+      choiceValues[i] = static_cast<std::int16_t>(drawOneTo(random, category::kWeekdayCount));
     } while (
         (i == 2 && choiceValues[1] == choiceValues[2]) ||
         (i == 3 && (choiceValues[3] == choiceValues[1] || choiceValues[3] == choiceValues[2])));

@@ -2,10 +2,10 @@
 #include "answer/ButtonJudge.h"
 #include "answer/Feedback.h"
 #include "app/Form1.h"
+#include "data/Category.h"
 #include "data/MissList.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
-#include "quiz/Question.h"
 
 namespace lumora {
 namespace {

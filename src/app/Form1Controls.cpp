@@ -13,7 +13,6 @@ using colours::fromRgb;
 
 constexpr std::uint32_t kPaleOrange = fromRgb(0xFFE0C0);
 constexpr std::uint32_t kPaleYellow = fromRgb(0xFFFFC0);
-constexpr std::uint32_t kPaleGreen = fromRgb(0xC0FFC0);
 constexpr std::uint32_t kPaleCyan = fromRgb(0xC0FFFF);
 constexpr std::uint32_t kLightCyan = fromRgb(0x80FFFF);
 constexpr std::uint32_t kLightPink = fromRgb(0xFFC0FF);
@@ -120,7 +119,8 @@ void Form1::createControls() {
   std::array<QPushButton*, 3> answers{};
   std::array<QPushButton*, 3> speakers{};
   std::array<QLabel*, 3> marks{};
-  const std::array<std::uint32_t, 3> answerColours = {kLightCyan, kPaleGreen, kPaleGreen};
+  const std::array<std::uint32_t, 3> answerColours = {kLightCyan, colours::kLightGreen,
+                                                      colours::kLightGreen};
   const std::array<std::uint32_t, 3> markColours = {colours::kGreen, colours::kRed,
                                                     colours::kWindowBackground};
   for (int i = 0; i < 3; ++i) {
@@ -206,9 +206,9 @@ void Form1::createControls() {
   Label8 = {0, {questionNumberLabel, secondsLeftLabel}};
 
   Frame4 = optionGroup(Frame2, QStringLiteral("Frame4"), {150, 120, 380, 38});
-  不正解分 = option(Frame4, QStringLiteral("不正解分"), {0, 4, 110, 30}, kPaleGreen);
-  ランダム = option(Frame4, QStringLiteral("ランダム"), {120, 4, 110, 30}, kPaleGreen);
-  順番通り = option(Frame4, QStringLiteral("順番通り"), {240, 4, 110, 30}, kPaleGreen);
+  不正解分 = option(Frame4, QStringLiteral("不正解分"), {0, 4, 110, 30}, colours::kLightGreen);
+  ランダム = option(Frame4, QStringLiteral("ランダム"), {120, 4, 110, 30}, colours::kLightGreen);
+  順番通り = option(Frame4, QStringLiteral("順番通り"), {240, 4, 110, 30}, colours::kLightGreen);
   順番通り->setEnabled(false);
 
   不正解問数 = box(Frame2, QString(), {150, 174, 120, 36}, colours::kWindowBackground,

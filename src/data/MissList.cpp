@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/Category.h"
 #include "data/Numbers.h"
-#include "quiz/Question.h"
 
 namespace lumora {
 namespace {

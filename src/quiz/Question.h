@@ -5,22 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "data/Category.h"
+
 namespace lumora {
-
-// Category codes of quizCategory.
-namespace category {
-constexpr std::int16_t kSinoNumber = 1;
-constexpr std::int16_t kNativeNumber = 2;
-constexpr std::int16_t kMonth = 3;
-constexpr std::int16_t kDay = 4;
-constexpr std::int16_t kMonthAndDay = 5;
-constexpr std::int16_t kWeekday = 6;
-constexpr std::int16_t kHardSound = 7;
-constexpr std::int16_t kClockTime = 8;
-constexpr std::int16_t kOrdinal = 9;
-
-constexpr bool isKnown(int code) { return code >= kSinoNumber && code <= kOrdinal; }
-}  // namespace category
 
 // Everything one question sets when it is posed: the expected answer, the recording, the
 // options on the answer buttons and the key the no-repeat rule compares. A value left

@@ -1,6 +1,5 @@
 #include "quiz/QuestionDraws.h"
 
-#include <algorithm>
 #include <array>
 
 #include "data/Numbers.h"
@@ -20,9 +19,9 @@ Question numberQuestion(std::int16_t categoryCode, int value, QString fileA) {
 }
 
 Question monthAndDayQuestion(RandomSource& random) {
-  const int month = drawOneTo(random, 12);
-  int day = drawOneTo(random, 31);
-  while (day > lastDayOfMonth(month)) day = drawOneTo(random, 31);
+  const int month = drawOneTo(random, category::kMonthCount);
+  int day = drawOneTo(random, category::kDayCount);
+  while (day > lastDayOfMonth(month)) day = drawOneTo(random, category::kDayCount);
   Question question = numberQuestion(category::kMonthAndDay, month, names::month(month));
   question.answerCount = 2;
   question.secondValue = static_cast<std::int16_t>(day);
@@ -33,8 +32,8 @@ Question monthAndDayQuestion(RandomSource& random) {
 }
 
 Question clockTimeQuestion(RandomSource& random, const TextTable& splitSoundTable) {
-  const int hour = drawOneTo(random, 12);
-  const int row = drawOneTo(random, 16);
+  const int hour = drawOneTo(random, category::kHourCount);
+  const int row = drawOneTo(random, kMinuteRows);
   const std::int16_t count = wholeNumber(splitSoundTable(row, 1));
   Question question = numberQuestion(category::kClockTime, hour, names::hour(hour));
   question.answerCount = count;
@@ -84,11 +83,11 @@ std::optional<Question> drawTypedQuestion(std::int16_t categoryCode, RandomSourc
     QString (*recording)(int);
   };
   static constexpr std::array<SingleNumber, 5> singleNumbers = {{
-      {category::kSinoNumber, 100, names::sinoNumber},
-      {category::kNativeNumber, 100, names::nativeNumber},
-      {category::kMonth, 12, names::month},
-      {category::kDay, 31, names::day},
-      {category::kOrdinal, 10, names::ordinal},
+      {category::kSinoNumber, category::kNumberCount, names::sinoNumber},
+      {category::kNativeNumber, category::kNumberCount, names::nativeNumber},
+      {category::kMonth, category::kMonthCount, names::month},
+      {category::kDay, category::kDayCount, names::day},
+      {category::kOrdinal, category::kOrdinalCount, names::ordinal},
   }};
   if (categoryCode == category::kMonthAndDay) return monthAndDayQuestion(random);
   if (categoryCode == category::kClockTime) return clockTimeQuestion(random, splitSoundTable);
@@ -109,10 +108,8 @@ Question weekdayQuestion(const std::array<std::int16_t, 4>& choiceValues) {
 }
 
 std::vector<int> usableHardSoundRows(const TextTable& hardSoundTable) {
-  const int rowsInUse =
-      std::min<int>(wholeNumber(hardSoundTable(0, 0)), hardSoundTable.rowCount() - 1);
   std::vector<int> rows;
-  for (int row = 1; row <= rowsInUse; ++row) {
+  for (int row = 1; row <= hardSoundRowsInUse(hardSoundTable); ++row) {
     if (!allowedColumns(hardSoundTable, row).empty()) rows.push_back(row);
   }
   return rows;

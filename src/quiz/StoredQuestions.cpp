@@ -7,11 +7,6 @@
 namespace lumora {
 namespace {
 
-// The minute file of a half-hour time reads "分" + "30半"..., so its fourth character is "半".
-bool namesHalfHour(const QString& minuteFile) {
-  return minuteFile.size() > 3 && minuteFile[3] == u'半';
-}
-
 Question storedWeekday(const TextTable& missList, int entry) {
   const std::array<std::int16_t, 4> choices = {
       wholeNumber(missList(entry, 0)), wholeNumber(missList(entry, 2)),
@@ -52,7 +47,8 @@ Question storedTyped(const TextTable& missList, int entry, std::int16_t category
   question.soundKind = question.answerCount;
   question.fileA = missList(entry, 1);
   question.fileB = missList(entry, 2);
-  const bool halfHour = categoryCode == category::kClockTime && namesHalfHour(missList(entry, 2));
+  const bool halfHour =
+      categoryCode == category::kClockTime && isHalfHourMinute(missList(entry, 2));
   question.minuteRow = halfHour ? kHalfHourMinuteRow : std::int16_t{1};
   return question;
 }

@@ -1,6 +1,7 @@
 #include "sound/Playback.h"
 
 #include "app/Form1.h"
+#include "data/Category.h"
 #include "data/RecordingNames.h"
 
 namespace lumora {
@@ -12,7 +13,7 @@ void Form1::playQuestionSound(std::int16_t kind, const QString& fileA, const QSt
       break;
     case 2:
       platform_.audio->playSync(soundDir + fileA);
-      if (quizCategory == 8) platform_.clock->blockFor(kClockTimePause);
+      if (quizCategory == category::kClockTime) platform_.clock->blockFor(kClockTimePause);
       platform_.audio->playAsync(soundDir + fileB);
       break;
     case 3:

@@ -6,12 +6,10 @@
 
 #include "ContentError.h"
 #include "data/RecordingNames.h"
+#include "data/SoundTableLayout.h"
 
 namespace lumora::contentgen {
 namespace {
-
-// The third character of a half-hour name part; the program recognises the half hour by it.
-constexpr QChar kHalfHourMark = u'半';
 
 class Parser {
  public:
@@ -111,14 +109,14 @@ class Parser {
   }
 
   void checkMinuteRows() const {
-    if (list_.minuteRows.size() != kMinuteRowCount) {
+    if (list_.minuteRows.size() != kMinuteRows) {
       fail(QStringLiteral("%1 minute rows, the table needs %2")
                .arg(list_.minuteRows.size())
-               .arg(kMinuteRowCount));
+               .arg(kMinuteRows));
     }
     for (size_t i = 0; i < list_.minuteRows.size(); ++i) {
       const QString& part = list_.minuteRows[i].namePart;
-      const bool halfHour = part.size() >= 3 && part[2] == kHalfHourMark;
+      const bool halfHour = isHalfHourNamePart(part);
       const bool last = i + 1 == list_.minuteRows.size();
       if (halfHour != last) {
         fail(QStringLiteral("minute name part \"%1\": only the last row, the half hour, has %2 as "
@@ -142,10 +140,10 @@ class Parser {
 
   void checkConfusableRows() const {
     const auto rows = list_.confusableRows.size();
-    if (rows < 1 || rows > kMaxConfusableRows) {
+    if (rows < 1 || rows > kMaxHardSoundRows) {
       fail(QStringLiteral("%1 confusable rows, the table holds 1 to %2")
                .arg(rows)
-               .arg(kMaxConfusableRows));
+               .arg(kMaxHardSoundRows));
     }
     QSet<QString> known;
     for (const Syllable& syllable : list_.syllables) known.insert(syllable.name);

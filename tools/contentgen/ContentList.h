@@ -41,9 +41,6 @@ struct ContentList {
   std::vector<ConfusableRow> confusableRows;
 };
 
-inline constexpr int kMinuteRowCount = 16;
-inline constexpr int kMaxConfusableRows = 50;
-
 // Reads the tab-separated list; throws ContentError naming the line of the first fault.
 // Beside the line format it enforces what the program relies on: exactly 16 minute rows
 // with the half-hour row last, 1 to 50 confusable rows each with a non-zero flag, known

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
-#include <algorithm>
 #include <optional>
 
+#include "data/Category.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordingNames.h"
@@ -15,15 +15,6 @@
 
 namespace lumora::datacheck {
 namespace {
-
-// The counts of every numbered recording the quiz can draw.
-constexpr int kNumbers = 100;
-constexpr int kMonths = 12;
-constexpr int kDays = 31;
-constexpr int kWeekdays = 7;
-constexpr int kHours = 12;
-constexpr int kOrdinals = 10;
-constexpr QChar kHalfHourMark = u'半';
 
 class FileList {
  public:
@@ -46,11 +37,6 @@ class FileList {
   std::vector<RequiredFile> files_;
   QSet<QString> seen_;
 };
-
-// N of the hard-to-hear table, limited to the rows the table has.
-int hardSoundRowsInUse(const TextTable& table) {
-  return std::clamp<int>(wholeNumber(table(0, 0)), 0, table.rowCount() - 1);
-}
 
 // Loads a table from the sound folder; nullopt, with a problem added, when it cannot.
 std::optional<int> loadTable(const QString& appFolder, const QString& name, TextTable& table,
@@ -75,10 +61,10 @@ void checkHardSoundTable(const TextTable& table, int records, std::vector<Proble
     problems.push_back({Problem::Kind::BadTable, relativePath, detail});
   };
   const int rows = wholeNumber(table(0, 0));
-  if (rows < 1 || rows > kHardSoundShape.rows - 1) {
+  if (rows < 1 || rows > kMaxHardSoundRows) {
     bad(QStringLiteral("1 行目の最初の項目（行数 %1）は 1～%2 でなければなりません")
             .arg(table(0, 0))
-            .arg(kHardSoundShape.rows - 1));
+            .arg(kMaxHardSoundRows));
   }
   for (int row = 1; row <= hardSoundRowsInUse(table); ++row) {
     if (row >= records) {
@@ -102,7 +88,7 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
   };
   if (records != kSplitSoundShape.rows) {
     bad(QStringLiteral("レコードは見出しと %1 行の %2 件が必要です（%3 件）")
-            .arg(kSplitSoundShape.rows - 1)
+            .arg(kMinuteRows)
             .arg(kSplitSoundShape.rows)
             .arg(records));
     return;
@@ -115,7 +101,7 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
     if (table(row, 3).isEmpty()) bad(QStringLiteral("%1 行目の名前（項目 4）が空です").arg(row));
   }
   const QString& halfHour = table(kHalfHourMinuteRow, 3);
-  if (halfHour.size() < 3 || halfHour[2] != kHalfHourMark) {
+  if (!isHalfHourNamePart(halfHour)) {
     bad(QStringLiteral("%1 行目（30 分の「半」）の名前（項目 4）の 3 文字目が「%2」ではありません")
             .arg(kHalfHourMinuteRow)
             .arg(kHalfHourMark));
@@ -142,13 +128,13 @@ std::vector<RequiredFile> requiredFiles(const TextTable& hardSoundTable,
   list.add(names::kSoundFolder, names::kSplitSoundTable, FileKind::Table);
   list.addRecording(names::kCorrectBuzzer);
   list.addRecording(names::kWrongBuzzer);
-  list.addNumbered(kNumbers, names::sinoNumber);
-  list.addNumbered(kNumbers, names::nativeNumber);
-  list.addNumbered(kMonths, names::month);
-  list.addNumbered(kDays, names::day);
-  list.addNumbered(kWeekdays, names::weekday);
-  list.addNumbered(kHours, names::hour);
-  list.addNumbered(kOrdinals, names::ordinal);
+  list.addNumbered(category::kNumberCount, names::sinoNumber);
+  list.addNumbered(category::kNumberCount, names::nativeNumber);
+  list.addNumbered(category::kMonthCount, names::month);
+  list.addNumbered(category::kDayCount, names::day);
+  list.addNumbered(category::kWeekdayCount, names::weekday);
+  list.addNumbered(category::kHourCount, names::hour);
+  list.addNumbered(category::kOrdinalCount, names::ordinal);
   for (int row = 1; row < splitSoundTable.rowCount(); ++row) {
     const QString& namePart = splitSoundTable(row, 3);
     if (!namePart.isEmpty()) list.addRecording(names::minute(namePart));
