@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScoreCase{{true, 0, -1, 2, 1}, kNoScore},
                       ScoreCase{{true, -5, 3, 1, 0}, kNoScore}));
 
-TEST(ButtonJudge, HardSoundRightAndWrong) {
+TEST(ButtonJudge, AWrongHardSoundPressNamesTheRightButton) {
   const ButtonVerdict right = judgeHardSoundPress(2, 2);
   EXPECT_TRUE(right.right);
   EXPECT_EQ(right.rightButton, std::nullopt);

@@ -82,7 +82,7 @@ TEST(AppendEntry, NothingHappensOutsideTheNineCategories) {
   }
 }
 
-TEST(AppendEntry, EntriesFollowInAnswerOrderWithoutDuplicateTest) {
+TEST(AppendEntry, ARepeatedMissIsAppendedAgainInAnswerOrder) {
   TextTable list(10001, 6);
   const MissQuestion question{1, 1, "漢数詞007_00.wav", "", {1, 7, 0}, {}, 0};
   appendMiss(list, question);

@@ -36,7 +36,7 @@ TEST(Window, CaptionsAreTheProgramsOwnTexts) {
   for (const auto& [actual, expected] : captions) EXPECT_EQ(actual, expected);
 }
 
-TEST(Window, ColoursFollowTheDefinition) {
+TEST(Window, ControlsStartInTheirOwnColours) {
   FormHarness h(false);
   EXPECT_EQ(colours::backColour(h->出題開始), 0x00FF00u);
   EXPECT_EQ(colours::backColour(h->再度再生), fromRgb(0x80FFFF));

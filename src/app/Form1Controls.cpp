@@ -4,7 +4,7 @@
 #include "answer/Colours.h"
 #include "app/Form1.h"
 
-// The window definition: every control with its caption, colour, group and place. Positions
+// The window's controls, each with its caption, colour, group and place. Positions
 // are in device-independent pixels, so the window scales with the desktop.
 namespace lumora {
 namespace {

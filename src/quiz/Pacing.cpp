@@ -6,7 +6,7 @@
 namespace lumora {
 namespace {
 
-// Sets an option as the logic states it. Qt will not clear the set option of a group by
+// Sets an option on or off as the handler asks. Qt will not clear the set option of a group by
 // itself (時間制限 is alone in its group), so the group is lifted while it is set.
 void setOptionValue(QRadioButton* option, bool value) {
   const bool exclusive = option->autoExclusive();
