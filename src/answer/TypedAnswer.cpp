@@ -12,8 +12,8 @@ ExpectedAnswer expectedAnswer(const Form1& form) {
   return {form.currentAnswer[0], form.currentAnswer[1], form.currentAnswer[2]};
 }
 
-// Mark, buzzer, memory, an emptied box for the next answer, the counter, the right
-// answer written out and the verdict announced, in this order. The question is read before anything
+// Mark, buzzer, memory, an emptied box for the next answer, the counter, the right answer
+// written out and the verdict announced, in this order. The question is read before anything
 // is shown, as a message about the memory may let a timer tick pose the next question meanwhile.
 void recordTypedVerdict(Form1& form, Verdict verdict) {
   const bool right = verdict == Verdict::Right;
