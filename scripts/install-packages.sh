@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev
+  xvfb xdotool python3-pyatspi at-spi2-core dbus-daemon
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Lumora needs, then builds and runs every test twice: a plain build and one
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Needs no display and no sound card.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and drives the real window of the
+# plain build on a virtual display. Needs no display and no sound card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,5 +23,7 @@ run_suite() {
 
 echo "== Plain build =="
 run_suite build/test -DCMAKE_BUILD_TYPE=Debug -DLUMORA_BUILD_BENCHMARKS=ON
+echo "== The real window, driven by keys and the accessibility bus =="
+bash tests/e2e/run.sh build/test/lumora
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <functional>
 
 #include "answer/Colours.h"
+#include "data/RecordingNames.h"
+#include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
 
 namespace lumora {
@@ -53,6 +57,8 @@ TEST(Window, TheTimeLimitOptionCannotBeClearedByTheLearner) {
   h->時間制限(6)->click();
   h->時間制限(6)->click();
   EXPECT_TRUE(h->時間制限(6)->isChecked());
+  h->時間制限(6)->toggle();  // as an assistive tool does
+  EXPECT_TRUE(h->時間制限(6)->isChecked());
   h->自動->click();
   EXPECT_TRUE(h->時間制限(6)->isChecked());
 }
@@ -83,6 +89,140 @@ TEST(Window, EveryControlALearnerUsesHasAnAccessibleName) {
         (qobject_cast<QComboBox*>(widget))) {
       EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->metaObject()->className();
     }
+  }
+}
+
+TEST(Window, EveryControlIsFoundByItsOwnName) {
+  FormHarness h(false);
+  const std::vector<std::pair<const char*, QWidget*>> controls = {
+      {"Label1", h->Label1},
+      {"Frame1", h->Frame1},
+      {"Label2(1)", h->Label2(1)},
+      {"Command4(0)", h->Command4(0)},
+      {"Command4(2)", h->Command4(2)},
+      {"hint(2)", h->hint(2)},
+      {"Label3(1)", h->Label3(1)},
+      {"Label4(3)", h->Label4(3)},
+      {"Text1", h->Text1},
+      {"Label5(1)", h->Label5(1)},
+      {"得点", h->得点},
+      {"Frame2", h->Frame2},
+      {"漢数詞", h->漢数詞},
+      {"番目", h->番目},
+      {"Frame3", h->Frame3},
+      {"自動", h->自動},
+      {"手動", h->手動},
+      {"時間制限(6)", h->時間制限(6)},
+      {"Label6(2)", h->Label6(2)},
+      {"出題数Combo(0)", h->出題数Combo(0)},
+      {"制限時間Combo(1)", h->制限時間Combo(1)},
+      {"Label8(0)", h->Label8(0)},
+      {"Frame4", h->Frame4},
+      {"不正解分", h->不正解分},
+      {"ランダム", h->ランダム},
+      {"順番通り", h->順番通り},
+      {"不正解問数", h->不正解問数},
+      {"不正解分リセット", h->不正解分リセット},
+      {"data_load", h->data_load},
+      {"data_save", h->data_save},
+      {"Frame5", h->Frame5},
+      {"練習モード", h->練習モード},
+      {"テストモード", h->テストモード},
+      {"出題開始", h->出題開始},
+      {"再度再生", h->再度再生},
+      {"自動中止", h->自動中止},
+      {"学習終了", h->学習終了},
+  };
+  for (const auto& [name, widget] : controls) {
+    EXPECT_EQ(h->findChildren<QWidget*>(QString::fromUtf8(name)), QList<QWidget*>{widget}) << name;
+  }
+}
+
+TEST(Window, TabGoesLeftToRightAndTopToBottom) {
+  FormHarness h;
+  QStringList order;
+  QWidget* widget = h->Command4(0);
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
+      order << widget->objectName();
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != h->Command4(0));
+  EXPECT_EQ(order, QStringList({"Command4(0)",
+                                "hint(0)",
+                                "Command4(1)",
+                                "hint(1)",
+                                "Command4(2)",
+                                "hint(2)",
+                                "Text1",
+                                "漢数詞",
+                                "固有数詞",
+                                "月",
+                                "日",
+                                "月日",
+                                "曜日",
+                                "難聴音",
+                                "時間",
+                                "番目",
+                                "自動",
+                                "手動",
+                                "時間制限(6)",
+                                "出題数Combo(0)",
+                                "制限時間Combo(1)",
+                                "不正解分",
+                                "ランダム",
+                                "順番通り",
+                                "不正解分リセット",
+                                "data_load",
+                                "data_save",
+                                "練習モード",
+                                "テストモード",
+                                "出題開始",
+                                "再度再生",
+                                "自動中止",
+                                "学習終了"}));
+}
+
+QString accessibleText(QWidget* widget, QAccessible::Text text) {
+  return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+// What assistive tools read: the answer buttons by what they show, the loudspeakers by what
+// they play, the value boxes by their values, and each verdict with the right answer.
+TEST(Window, AssistiveToolsReadWhatTheWindowShows) {
+  FormHarness h;
+  h->曜日->setChecked(true);
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    QWidget* widget;
+    QAccessible::Text text;
+    QString expected;
+  };
+  const std::vector<Case> cases = {
+      {"an emptied answer button", [] {}, h->Command4(1), QAccessible::Name, "選択肢2"},
+      {"a weekday caption",
+       [&] {
+         testing::poseWeekdayQuestion(h.form(), {2, 1, 2, 3});
+       },
+       h->Command4(1), QAccessible::Name, "月曜"},
+      {"its loudspeaker", [] {}, h->hint(2), QAccessible::Name, "火曜の音を聞く"},
+      {"a wrong weekday press", [&] { h->Command4(0)->click(); }, h->Label3(0),
+       QAccessible::Description, "Ｘ 正解 月曜"},
+      {"a picture", [&] { h->showChoicePictures("ga.JPG", "ka.JPG", "kka.JPG"); }, h->Command4(2),
+       QAccessible::Name, "kka"},
+      {"a typed wrong answer",
+       [&] {
+         testing::poseTypedQuestion(h.form(), 3, 1, 12, 0, names::month(12));
+         h->Text1->setText("11");
+       },
+       h->Label5(1), QAccessible::Description, "X 正解 12月"},
+      {"the wrong-answer count", [] {}, h->不正解問数, QAccessible::Name, "2問"},
+      {"the score", [&] { h->得点->setText("80点"); }, h->得点, QAccessible::Name, "80点"},
+  };
+  for (const Case& c : cases) {
+    c.act();
+    EXPECT_EQ(accessibleText(c.widget, c.text), c.expected) << c.what;
   }
 }
 

@@ -1,5 +1,7 @@
+#include <QFileInfo>
 #include <QPixmap>
 
+#include "answer/Accessibility.h"
 #include "answer/Colours.h"
 #include "app/Form1.h"
 #include "data/Category.h"
@@ -32,8 +34,10 @@ void Form1::clearAnswerButtons() {
     Command4(i)->setText(QString());
     colours::setBackColour(Command4(i), colours::kWindowBackground);
     Label3(i)->setText(QString());
+    Label3(i)->setAccessibleDescription(QString());
     colours::setBackColour(Label3(i), colours::kWindowBackground);
     Command4(i)->setIcon(QIcon());
+    nameAnswerButton(*this, i, QString());
   }
 }
 
@@ -60,6 +64,7 @@ void Form1::showChoiceCaptions(const QString& caption0, const QString& caption1,
   Command4(0)->setText(caption0);
   Command4(1)->setText(caption1);
   Command4(2)->setText(caption2);
+  for (int i = 0; i < 3; ++i) nameAnswerButton(*this, i, Command4(i)->text());
 }
 
 void Form1::showChoicePictures(const QString& file0, const QString& file1, const QString& file2) {
@@ -72,6 +77,7 @@ void Form1::showChoicePictures(const QString& file0, const QString& file1, const
                              ? QIcon()
                              : QIcon(picture.scaled(Command4(i)->iconSize(), Qt::KeepAspectRatio,
                                                     Qt::SmoothTransformation)));
+    nameAnswerButton(*this, i, QFileInfo(*files[i]).completeBaseName());
   }
 }
 

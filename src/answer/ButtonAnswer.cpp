@@ -1,3 +1,4 @@
+#include "answer/Accessibility.h"
 #include "answer/AnswerText.h"
 #include "answer/ButtonJudge.h"
 #include "answer/Feedback.h"
@@ -14,12 +15,20 @@ constexpr std::int16_t kWeekdayKind = 1;
 constexpr std::int16_t kHardSoundPlayback = 3;
 constexpr std::int16_t kWeekdayPlayback = 1;
 
-// Marks the pressed button (and, after a wrong press, the right one), sounds the buzzer
-// and passes the question to the incorrect-answer memory.
+// What the button with the right answer shows, if a button has it.
+QString rightOptionName(Form1& form, int pressed, const ButtonVerdict& verdict) {
+  const std::optional<int> right =
+      verdict.right ? std::optional<int>(pressed) : verdict.rightButton;
+  return right ? form.Command4(*right)->accessibleName() : QString();
+}
+
+// Marks the pressed button (and, after a wrong press, the right one), sounds the buzzer,
+// announces the verdict and passes the question to the incorrect-answer memory.
 void applyButtonVerdict(Form1& form, int pressed, const ButtonVerdict& verdict, std::int16_t kind,
                         const QString& recording) {
   if (verdict.rightButton) form.Label3(*verdict.rightButton)->setText(kRightMark);
   showVerdict(form, form.Label3(pressed), verdict.right, kWrongButtonMark);
+  announceVerdict(form.Label3(pressed), rightOptionName(form, pressed, verdict));
   form.updateMissList(verdict.right ? kForgetMiss : kRememberMiss, kind, recording, QString());
 }
 

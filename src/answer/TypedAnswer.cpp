@@ -1,3 +1,4 @@
+#include "answer/Accessibility.h"
 #include "answer/AnswerText.h"
 #include "answer/Feedback.h"
 #include "answer/TypedJudge.h"
@@ -11,9 +12,9 @@ ExpectedAnswer expectedAnswer(const Form1& form) {
   return {form.currentAnswer[0], form.currentAnswer[1], form.currentAnswer[2]};
 }
 
-// Mark, buzzer, memory, an emptied box for the next answer, the counter and the right
-// answer written out, in this order. The question is read before anything is shown, as a
-// message about the memory may let a timer tick pose the next question meanwhile.
+// Mark, buzzer, memory, an emptied box for the next answer, the counter, the right answer
+// written out and the verdict announced, in this order. The question is read before anything
+// is shown, as a message about the memory may let a timer tick pose the next question meanwhile.
 void recordTypedVerdict(Form1& form, Verdict verdict) {
   const bool right = verdict == Verdict::Right;
   const ExpectedAnswer expected = expectedAnswer(form);
@@ -28,6 +29,7 @@ void recordTypedVerdict(Form1& form, Verdict verdict) {
   Variant& counter = right ? form.correctCount : form.wrongCount;
   counter = counter.number() + 1;
   if (answerText) form.Label5(0)->setText(*answerText);
+  announceVerdict(form.Label5(1), form.Label5(0)->text());
 }
 
 void showScoreWhenFinished(Form1& form) {

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "app/Keyboard.h"
+
 namespace lumora {
 
 Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
@@ -11,6 +13,7 @@ Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
       platform_(std::move(platform)) {
   createControls();
   connectEvents();
+  installKeyboard(*this);
 }
 
 Form1::~Form1() = default;
@@ -33,6 +36,11 @@ void Form1::connectEvents() {
   });
   connect(不正解分, &QRadioButton::toggled, this, [this](bool on) {
     if (on) 不正解分_Click();
+  });
+  // Alone in its group, 時間制限 could be cleared by a click or an assistive tool's toggle.
+  // Only the logic may clear it, and it lifts the group to do so.
+  connect(時間制限(6), &QRadioButton::toggled, this, [this](bool on) {
+    if (!on && 時間制限(6)->autoExclusive()) 時間制限(6)->setChecked(true);
   });
   connect(出題数Combo(0), &QComboBox::editTextChanged, this, [this] { 出題数Combo_Change(0); });
   connect(出題数Combo(0), &QComboBox::activated, this, [this] { 出題数Combo_Click(0); });

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "answer/Accessibility.h"
 #include "answer/Colours.h"
 #include "app/Form1.h"
 
@@ -36,14 +37,24 @@ QLabel* label(QWidget* parent, const QString& caption, QRect geometry) {
   return place<QLabel>(parent, caption, geometry);
 }
 
-// A bordered, centred box label.
+// A bordered, centred box label. Assistive tools read what it shows as its name and what
+// it is as its description.
 QLabel* box(QWidget* parent, const QString& caption, QRect geometry, std::uint32_t colour,
-            const QString& accessibleName) {
+            const QString& description) {
   auto* widget = label(parent, caption, geometry);
   widget->setFrameShape(QFrame::Box);
   widget->setAlignment(Qt::AlignCenter);
-  widget->setAccessibleName(accessibleName);
+  widget->setAccessibleName(QString());
+  widget->setAccessibleDescription(description);
   colours::setBackColour(widget, colour);
+  return widget;
+}
+
+// A box that shows a verdict keeps what it is as its name: its description announces each
+// verdict.
+QLabel* resultBox(QWidget* parent, QRect geometry, std::uint32_t colour, const QString& name) {
+  auto* widget = box(parent, QString(), geometry, colour, QString());
+  widget->setAccessibleName(name);
   return widget;
 }
 
@@ -66,9 +77,8 @@ QComboBox* combo(QWidget* parent, QRect geometry, const QString& accessibleName)
 }
 
 // A borderless container: its option buttons form one group.
-QWidget* optionGroup(QWidget* parent, const QString& name, QRect geometry) {
+QWidget* optionGroup(QWidget* parent, QRect geometry) {
   auto* widget = new QWidget(parent);
-  widget->setObjectName(name);
   widget->setGeometry(geometry);
   return widget;
 }
@@ -93,11 +103,69 @@ void showTitleInBlue(QGroupBox* frame) {
   colours::setForeColour(frame, fromRgb(0x0000FF));
 }
 
+// Array elements are found as "name(index)", like Command4(0) or 時間制限(6).
+template <typename Widget>
+void nameElements(const ControlArray<Widget>& array, const QString& name) {
+  for (int i = array.firstIndex(); i < array.firstIndex() + array.size(); ++i) {
+    array(i)->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
+  }
+}
+
+// Every control is found by its own name, whatever its caption or accessible name shows.
+void nameControls(Form1& form) {
+  const std::initializer_list<std::pair<QWidget*, const char*>> singles = {
+      {form.Label1, "Label1"},
+      {form.Frame1, "Frame1"},
+      {form.Text1, "Text1"},
+      {form.得点, "得点"},
+      {form.Frame2, "Frame2"},
+      {form.漢数詞, "漢数詞"},
+      {form.固有数詞, "固有数詞"},
+      {form.月, "月"},
+      {form.日, "日"},
+      {form.月日, "月日"},
+      {form.曜日, "曜日"},
+      {form.難聴音, "難聴音"},
+      {form.時間, "時間"},
+      {form.番目, "番目"},
+      {form.Frame3, "Frame3"},
+      {form.自動, "自動"},
+      {form.手動, "手動"},
+      {form.Frame4, "Frame4"},
+      {form.不正解分, "不正解分"},
+      {form.ランダム, "ランダム"},
+      {form.順番通り, "順番通り"},
+      {form.不正解問数, "不正解問数"},
+      {form.不正解分リセット, "不正解分リセット"},
+      {form.data_load, "data_load"},
+      {form.data_save, "data_save"},
+      {form.Frame5, "Frame5"},
+      {form.練習モード, "練習モード"},
+      {form.テストモード, "テストモード"},
+      {form.出題開始, "出題開始"},
+      {form.再度再生, "再度再生"},
+      {form.自動中止, "自動中止"},
+      {form.学習終了, "学習終了"},
+  };
+  form.setObjectName(QStringLiteral("Form1"));
+  for (const auto& [widget, name] : singles) widget->setObjectName(QString::fromUtf8(name));
+  nameElements(form.Label2, QStringLiteral("Label2"));
+  nameElements(form.Command4, QStringLiteral("Command4"));
+  nameElements(form.hint, QStringLiteral("hint"));
+  nameElements(form.Label3, QStringLiteral("Label3"));
+  nameElements(form.Label4, QStringLiteral("Label4"));
+  nameElements(form.Label5, QStringLiteral("Label5"));
+  nameElements(form.時間制限, QStringLiteral("時間制限"));
+  nameElements(form.Label6, QStringLiteral("Label6"));
+  nameElements(form.出題数Combo, QStringLiteral("出題数Combo"));
+  nameElements(form.制限時間Combo, QStringLiteral("制限時間Combo"));
+  nameElements(form.Label8, QStringLiteral("Label8"));
+}
+
 }  // namespace
 
 void Form1::createControls() {
   setWindowTitle(kApplicationTitle);
-  setObjectName(QStringLiteral("Form1"));
   setFixedSize(1350, 570);
   const QFont base = font();
 
@@ -128,20 +196,20 @@ void Form1::createControls() {
     answers[i] = button(Frame1, QStringLiteral("水曜日"), {x, 52, 232, 140}, answerColours[i]);
     answers[i]->setFont(scaled(base, 1.8, true));
     answers[i]->setIconSize({224, 132});
-    answers[i]->setAccessibleName(QStringLiteral("選択肢%1").arg(i + 1));
     speakers[i] = new QPushButton(Frame1);
     speakers[i]->setGeometry(x + 232 - 42, 54, 40, 38);
     speakers[i]->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
     speakers[i]->setIconSize({33, 32});
-    speakers[i]->setAccessibleName(QStringLiteral("選択肢%1の音を聞く").arg(i + 1));
     speakers[i]->raise();
-    marks[i] = box(Frame1, QStringLiteral("〇"), {x + 86, 198, 60, 44}, markColours[i],
-                   QStringLiteral("選択肢%1の結果").arg(i + 1));
+    marks[i] = resultBox(Frame1, {x + 86, 198, 60, 44}, markColours[i],
+                         QStringLiteral("選択肢%1の結果").arg(i + 1));
+    marks[i]->setText(QStringLiteral("〇"));
     marks[i]->setFont(scaled(base, 1.8, true));
   }
   Command4 = {0, {answers[0], answers[1], answers[2]}};
   hint = {0, {speakers[0], speakers[1], speakers[2]}};
   Label3 = {0, {marks[0], marks[1], marks[2]}};
+  for (int i = 0; i < 3; ++i) nameAnswerButton(*this, i, Command4(i)->text());
 
   auto* inputHint =
       label(Frame1,
@@ -157,12 +225,14 @@ void Form1::createControls() {
   Text1->setGeometry(125, 330, 200, 50);
   Text1->setFont(scaled(base, 2.0, true));
   Text1->setAccessibleName(QStringLiteral("回答 入力欄"));
+  // Digits go in directly, with no conversion step of a Japanese input method; full-width
+  // digits typed all the same are still accepted.
+  Text1->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
   colours::setBackColour(Text1, colours::kWhite);
 
   auto* rightAnswer =
       box(Frame1, QString(), {450, 330, 300, 50}, kPaleCyan, QStringLiteral("正解"));
-  auto* result =
-      box(Frame1, QString(), {350, 330, 80, 50}, colours::kWhite, QStringLiteral("結果"));
+  auto* result = resultBox(Frame1, {350, 330, 80, 50}, colours::kWhite, QStringLiteral("結果"));
   rightAnswer->setFont(scaled(base, 1.8, true));
   result->setFont(scaled(base, 1.8, true));
   Label5 = {0, {rightAnswer, result}};
@@ -186,7 +256,7 @@ void Form1::createControls() {
     *categories[i].first = box;
   }
 
-  Frame3 = optionGroup(Frame2, QStringLiteral("Frame3"), {150, 24, 200, 38});
+  Frame3 = optionGroup(Frame2, {150, 24, 200, 38});
   自動 = option(Frame3, QStringLiteral("自動"), {0, 4, 90, 30}, kPaleYellow);
   手動 = option(Frame3, QStringLiteral("手動"), {100, 4, 90, 30}, kPaleYellow);
   時間制限 = {6, {option(Frame2, QStringLiteral("時間制限"), {360, 28, 110, 30}, kLightPink)}};
@@ -205,7 +275,7 @@ void Form1::createControls() {
   secondsLeftLabel->setFrameShape(QFrame::NoFrame);
   Label8 = {0, {questionNumberLabel, secondsLeftLabel}};
 
-  Frame4 = optionGroup(Frame2, QStringLiteral("Frame4"), {150, 120, 380, 38});
+  Frame4 = optionGroup(Frame2, {150, 120, 380, 38});
   不正解分 = option(Frame4, QStringLiteral("不正解分"), {0, 4, 110, 30}, colours::kLightGreen);
   ランダム = option(Frame4, QStringLiteral("ランダム"), {120, 4, 110, 30}, colours::kLightGreen);
   順番通り = option(Frame4, QStringLiteral("順番通り"), {240, 4, 110, 30}, colours::kLightGreen);
@@ -218,7 +288,7 @@ void Form1::createControls() {
   data_load = button(Frame2, QStringLiteral("不正解分読込"), {282, 218, 96, 36}, kPaleCyan);
   data_save = button(Frame2, QStringLiteral("不正解分記録"), {386, 218, 96, 36}, fromRgb(0x80FF80));
 
-  Frame5 = optionGroup(Frame2, QStringLiteral("Frame5"), {150, 290, 380, 38});
+  Frame5 = optionGroup(Frame2, {150, 290, 380, 38});
   練習モード = option(Frame5, QStringLiteral("練習ﾓｰﾄﾞ"), {0, 4, 140, 30}, kPaleCyan);
   テストモード = option(Frame5, QStringLiteral("テストﾓｰﾄﾞ"), {150, 4, 140, 30}, kPaleCyan);
   練習モード->setEnabled(false);
@@ -240,6 +310,7 @@ void Form1::createControls() {
   再度再生->raise();
   自動中止 = button(this, QStringLiteral("自動中止"), {760, 522, 200, 40}, kLightPink);
   学習終了 = button(this, QStringLiteral("学習終了"), {1190, 468, 150, 94}, fromRgb(0xFFC080));
+  nameControls(*this);
 }
 
 }  // namespace lumora

@@ -49,7 +49,12 @@ void presentQuestion(Form1& form, const Question& question, DisplayStep step) {
   form.replaySoundKind = form.soundKind;
   form.replaySoundFileA = form.soundFileA;
   form.replaySoundFileB = form.soundFileB;
-  if (form.Text1->isEnabled()) form.Text1->setFocus();
+  // The focus waits where the answer is given.
+  if (form.Text1->isEnabled()) {
+    form.Text1->setFocus();
+  } else {
+    form.Command4(0)->setFocus();
+  }
 }
 
 }  // namespace
@@ -58,6 +63,7 @@ void Form1::clearTypedAnswerFields() {
   Label8(0)->hide();
   Label5(0)->clear();
   Label5(1)->clear();
+  Label5(1)->setAccessibleDescription(QString());
   Text1->clear();
 }
 
