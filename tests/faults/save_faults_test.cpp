@@ -91,7 +91,7 @@ int mountPrivately() {
 
 int mountSmallFileSystem(const QString& folder) {
   if (mountPrivately() != kChildPassed) return kNotPermittedHere;
-  return ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=32k") == 0
+  return ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=8k") == 0
              ? kChildPassed
              : kNotPermittedHere;
 }
@@ -149,7 +149,8 @@ TEST_P(FailingSave, KeepsTheEarlierFileByteForByteAndSaysWhy) {
     const QByteArray earlier = c.earlierFileKept ? bytesOf(listOf(10, "old")) : "(none)";
     if (c.earlierFileKept && writeMissFile(path, listOf(10, "old"))) return kChildFailed;
     if (const int step = c.after(folder); step != kChildPassed) return step;
-    const auto error = writeMissFile(path, listOf(2000, "new"));
+    // About 11 KiB: small enough to sit in a 16 KiB write buffer until the file is closed.
+    const auto error = writeMissFile(path, listOf(300, "new"));
     if (!error) return check(false, "the save reports its failure");
     std::printf("%s\n", qPrintable(*error));
     return check(error->contains(QString::fromUtf8(c.says)), "the cause is named") |
