@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,12 @@ using testing::fileBytes;
 using testing::rowOf;
 using testing::writeFileBytes;
 using Row = QStringList;
+
+unsigned modeOf(const QString& path) {
+  struct stat status {};
+  ::stat(qPrintable(path), &status);
+  return status.st_mode & 07777;
+}
 
 class MissFile : public ::testing::Test {
  protected:
@@ -42,10 +49,35 @@ TEST_F(MissFile, EntriesAreQuotedCp932LinesEndedByCrLf) {
   EXPECT_EQ(fileBytes(path()), expected);
 }
 
-TEST_F(MissFile, ASaveReplacesTheWholeOldFile) {
+TEST_F(MissFile, ASaveReplacesTheWholeOldFileAndKeepsItsPermissions) {
   writeFileBytes(path(), QByteArray(500, 'x'));
+  ASSERT_EQ(::chmod(qPrintable(path()), 0640), 0);
   ASSERT_EQ(writeMissFile(path(), {{"0", "", "", "", "", ""}}), std::nullopt);
   EXPECT_EQ(fileBytes(path()).size(), 20);
+  EXPECT_EQ(modeOf(path()), 0640u);
+}
+
+TEST_F(MissFile, AReadOnlyFileIsRefusedAndKeepsItsBytesAndMode) {
+  const QByteArray previous = "\"0\",\"\",\"\",\"\",\"\",\"\"\r\n";
+  writeFileBytes(path(), previous);
+  ASSERT_EQ(::chmod(qPrintable(path()), 0444), 0);
+  const auto error =
+      writeMissFile(path(), {{"1", "", "", "", "", ""}, {"1", "a.wav", "", "1", "0", "1"}});
+  ASSERT_NE(error, std::nullopt) << "the superuser too leaves a read-only file alone";
+  EXPECT_TRUE(error->contains("読み取り専用")) << error->toStdString();
+  EXPECT_EQ(fileBytes(path()), previous);
+  EXPECT_EQ(modeOf(path()), 0444u);
+}
+
+TEST_F(MissFile, ASaveRemovesTheTemporaryFilesOfAnInterruptedOneAndNothingElse) {
+  const QStringList leftovers = {"MemorizeFile.csv.a1B2c3", "MemorizeFile.csv.ZZZZZZ"};
+  const QStringList others = {"MemorizeFile.csv.bak", "MemorizeFile.csv.a1B2c3d",
+                              "MemorizeFile.csv.a-B2c3", "Other.csv.a1B2c3"};
+  for (const QString& name : leftovers + others) writeFileBytes(dir.filePath(name), "\"1\"");
+  ASSERT_EQ(writeMissFile(path(), {{"0", "", "", "", "", ""}}), std::nullopt);
+  QStringList expected = others + QStringList{"MemorizeFile.csv"};
+  expected.sort();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
 }
 
 TEST_F(MissFile, AFailedSaveLeavesThePreviousFileByteIdentical) {
@@ -143,17 +175,20 @@ QByteArray recordsOf(int count, const QByteArray& countField) {
   return bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, UnloadableMissFile,
-                         ::testing::Values(BadFile{"empty", ""},
-                                           BadFile{"truncatedRecord", "1,,,,,\r\n1,a.wav,,1\r\n"},
-                                           BadFile{"tooManyRecords", recordsOf(10002, "10001")},
-                                           BadFile{"negativeCount", recordsOf(3, "-1")},
-                                           BadFile{"countBeyondTheRecords", recordsOf(3, "3")},
-                                           BadFile{"countBeyond16Bits", recordsOf(3, "70000")},
-                                           BadFile{"countNotANumber", recordsOf(3, "two")},
-                                           BadFile{"emptyCount", recordsOf(3, "")},
-                                           BadFile{"notCp932", "1,,,,,\r\n1,\x82,,1,0,1\r\n"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, UnloadableMissFile,
+    ::testing::Values(BadFile{"empty", ""}, BadFile{"truncatedRecord", "1,,,,,\r\n1,a.wav,,1\r\n"},
+                      BadFile{"tooManyRecords", recordsOf(10002, "10001")},
+                      BadFile{"negativeCount", recordsOf(3, "-1")},
+                      BadFile{"countBeyondTheRecords", recordsOf(3, "3")},
+                      BadFile{"countBeyond16Bits", recordsOf(3, "70000")},
+                      BadFile{"countNotANumber", recordsOf(3, "two")},
+                      BadFile{"emptyCount", recordsOf(3, "")},
+                      BadFile{"notCp932", "1,,,,,\r\n1,\x82,,1,0,1\r\n"},
+                      BadFile{"quoteInAField", "1,,,,,\r\n1,a\"b.wav,,1,0,1\r\n"},
+                      BadFile{"carriageReturnInAField", "1,,,,,\r\n1,a\rb,,1,0,1\r\n"},
+                      BadFile{"quoteInTheFreeTitle", "0,a\"b,,,,\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MissFile, AMissingFileIsReportedAndLeavesTheListAsItWas) {
   TextTable list(10001, 6);

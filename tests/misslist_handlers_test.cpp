@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include "data/Cp932.h"
 #include "data/MissList.h"
 #include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
+#include "support/QuizSupport.h"
 
 namespace lumora {
 namespace {
@@ -128,6 +131,83 @@ TEST(MissSave, AFailedSaveIsReportedAndKeepsThePreviousFile) {
   EXPECT_EQ(fileBytes(missFile(h)), previous);
   EXPECT_EQ(h->missList(1, 1), "한국어.wav") << "the list in memory stays";
 }
+
+TEST(MissSave, TheResetQuestionStopsARunningTimerBeforeItOpens) {
+  FormHarness h;
+  h->自動->setChecked(true);
+  h->ランダム->setChecked(true);
+  testing::tickOnly(h.form(), {h->漢数詞});
+  h->出題開始_Click();
+  ASSERT_TRUE(h->Timer1.isTicking());
+  bool tickingWhileOpen = true;
+  h.dialogs->whileOpen = [&] { tickingWhileOpen = h->Timer1.isTicking(); };
+  h->data_save_Click();
+  ASSERT_EQ(h.dialogs->shown.size(), 1u);
+  EXPECT_EQ(h.dialogs->shown[0].kind, "question");
+  EXPECT_FALSE(tickingWhileOpen);
+  EXPECT_FALSE(h->Timer1.Enabled()) << "the run ends, as after every message of a run";
+  EXPECT_TRUE(h->Label8(0)->isHidden());
+}
+
+// Japanese throughout, but for the paths, the name of the check tool and the system's own
+// text on the detail line.
+bool japaneseApartFromPathsAndDetail(QString text, const FormHarness& h) {
+  text.remove(h.appFolder()).remove("MemorizeFile.csv").remove("lumora-datacheck");
+  const QStringList lines = text.split(u'\n');
+  return std::none_of(lines.begin(), lines.end(), [](const QString& line) {
+    return !line.startsWith("詳細: ") && line.contains(QRegularExpression("[A-Za-z]"));
+  });
+}
+
+struct FileFailureCase {
+  const char* name;
+  bool save;
+  void (*prepare)(FormHarness& h);
+  const char* cause;
+  bool oldFileKept;
+  friend void PrintTo(const FileFailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FileFailure : public ::testing::TestWithParam<FileFailureCase> {};
+
+TEST_P(FileFailure, IsReportedOnceInJapaneseWithItsCause) {
+  const FileFailureCase& c = GetParam();
+  FormHarness h;
+  appendNumber(h, 3);
+  c.prepare(h);
+  c.save ? h->data_save_Click() : h->data_load_Click();
+  ASSERT_EQ(h.dialogs->shown.size(), 1u);
+  const QString& text = h.dialogs->shown[0].text;
+  EXPECT_EQ(h.dialogs->shown[0].kind, "warning");
+  EXPECT_TRUE(text.startsWith(c.save ? "不正解分のデータを記録できませんでした。\n"
+                                     : "不正解分のデータを読み込めませんでした。\n"));
+  EXPECT_TRUE(text.contains(c.cause)) << text.toStdString();
+  EXPECT_EQ(text.contains("前に記録したファイルはそのまま残っています。"), c.oldFileKept);
+  EXPECT_TRUE(japaneseApartFromPathsAndDetail(text, h)) << text.toStdString();
+}
+
+void removeSoundFolder(FormHarness& h) { QDir(h.soundFolder()).removeRecursively(); }
+void makeFolderInItsPlace(FormHarness& h) { QDir().mkpath(missFile(h)); }
+void writeReadOnlyFile(FormHarness& h) {
+  writeFileBytes(missFile(h), kResetFile);
+  QFile::setPermissions(missFile(h), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+void writeFileWithAQuote(FormHarness& h) {
+  writeFileBytes(missFile(h), "1,,,,,\r\n1,a\"b,,1,0,1\r\n");
+}
+void leaveNoFile(FormHarness&) {}
+
+INSTANTIATE_TEST_SUITE_P(
+    SaveAndLoad, FileFailure,
+    ::testing::Values(
+        FileFailureCase{"saveIntoAMissingFolder", true, removeSoundFolder, "見つかりません", false},
+        FileFailureCase{"saveOverAFolder", true, makeFolderInItsPlace, "フォルダです", false},
+        FileFailureCase{"saveOverAReadOnlyFile", true, writeReadOnlyFile, "読み取り専用です", true},
+        FileFailureCase{"loadAMissingFile", false, leaveNoFile, "見つかりません", false},
+        FileFailureCase{"loadAFolder", false, makeFolderInItsPlace, "フォルダです", false},
+        FileFailureCase{"loadAFieldTheSaveWouldRefuse", false, writeFileWithAQuote,
+                        "ダブルクォート", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MissLoad, LoadsTheFileAndRefreshesTheLabel) {
   FormHarness h;

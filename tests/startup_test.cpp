@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFileInfo>
 
 #include "answer/Colours.h"
 #include "app/AppFolders.h"
@@ -89,34 +92,68 @@ TEST(FormLoad, WithTablesButNoRecordingsTheWindowOpens) {
 struct BrokenTableCase {
   const char* name;
   QString file;
-  int records;  // records to write, 0 = remove the file
-  int width;
+  void (*make)(FormHarness& h, const QString& path);
+  const char* says;  // what is wrong, in the learner's words
   friend void PrintTo(const BrokenTableCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BrokenTableTest : public ::testing::TestWithParam<BrokenTableCase> {};
 
-TEST_P(BrokenTableTest, StopsStartUpNamingTheFile) {
+TEST_P(BrokenTableTest, StopsStartUpSayingWhichFileAndWhy) {
   FormHarness h(false);
   const BrokenTableCase& c = GetParam();
-  if (c.records == 0) {
-    QFile::remove(h.soundFolder() + c.file);
-  } else {
-    h.writeSoundFile(c.file, QList<QStringList>(c.records, QStringList(c.width, "1")));
-  }
+  const QString path = h.soundFolder() + c.file;
+  QFile::remove(path);
+  c.make(h, path);
   EXPECT_FALSE(h->Form_Load());
   ASSERT_EQ(h.dialogs->shown.size(), 1u);
+  const QString& text = h.dialogs->shown[0].text;
   EXPECT_EQ(h.dialogs->shown[0].kind, "critical");
-  EXPECT_TRUE(h.dialogs->shown[0].text.contains(c.file));
+  EXPECT_TRUE(text.contains(c.file));
+  EXPECT_TRUE(text.contains(c.says)) << text.toStdString();
+  EXPECT_TRUE(text.contains("lumora-datacheck"));
+}
+
+template <int records, int width>
+void writeRecords(FormHarness& h, const QString& path) {
+  h.writeSoundFile(QFileInfo(path).fileName(),
+                   QList<QStringList>(records, QStringList(width, "1")));
+}
+
+void leaveMissing(FormHarness&, const QString&) {}
+void makeFolder(FormHarness&, const QString& path) { QDir().mkpath(path); }
+void makePipe(FormHarness&, const QString& path) { ::mkfifo(QFile::encodeName(path), 0644); }
+void writeEmpty(FormHarness&, const QString& path) { QFile(path).open(QIODevice::WriteOnly); }
+void writeOverOneMebibyte(FormHarness&, const QString& path) {
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(QByteArray(1024 * 1024 + 1, ','));
+}
+void writeAnswerCountOfThree(FormHarness& h, const QString&) {
+  QList<QStringList> records = testing::defaultSplitSoundRecords();
+  records[5][1] = "3";
+  h.writeSoundFile(names::kSplitSoundTable, records);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BrokenTableTest,
-    ::testing::Values(BrokenTableCase{"hard_missing", names::kHardSoundTable, 0, 6},
-                      BrokenTableCase{"split_missing", names::kSplitSoundTable, 0, 4},
-                      BrokenTableCase{"hard_52_records", names::kHardSoundTable, 52, 6},
-                      BrokenTableCase{"split_18_records", names::kSplitSoundTable, 18, 4},
-                      BrokenTableCase{"split_cut_short", names::kSplitSoundTable, 17, 3}),
+    ::testing::Values(
+        BrokenTableCase{"hard_missing", names::kHardSoundTable, leaveMissing, "見つかりません"},
+        BrokenTableCase{"split_missing", names::kSplitSoundTable, leaveMissing, "見つかりません"},
+        BrokenTableCase{"hard_a_folder", names::kHardSoundTable, makeFolder, "フォルダです"},
+        BrokenTableCase{"split_a_pipe", names::kSplitSoundTable, makePipe,
+                        "普通のファイルではありません"},
+        BrokenTableCase{"hard_over_the_size_limit", names::kHardSoundTable, writeOverOneMebibyte,
+                        "大きすぎます"},
+        BrokenTableCase{"hard_52_records", names::kHardSoundTable, writeRecords<52, 6>,
+                        "レコードが多すぎます"},
+        BrokenTableCase{"split_18_records", names::kSplitSoundTable, writeRecords<18, 4>,
+                        "レコードが多すぎます"},
+        BrokenTableCase{"split_cut_short", names::kSplitSoundTable, writeRecords<17, 3>,
+                        "項目が足りません"},
+        BrokenTableCase{"split_empty", names::kSplitSoundTable, writeEmpty, "17 件が必要です"},
+        BrokenTableCase{"split_answer_count_of_3", names::kSplitSoundTable, writeAnswerCountOfThree,
+                        "答の数"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FormLoad, WithoutTheSoundFolderStartUpStops) {
@@ -124,6 +161,16 @@ TEST(FormLoad, WithoutTheSoundFolderStartUpStops) {
   QDir(h.soundFolder()).removeRecursively();
   EXPECT_FALSE(h->Form_Load());
   EXPECT_EQ(h.dialogs->shown.size(), 1u);
+}
+
+TEST(FormLoad, AMissingPictureFolderIsReportedOnceAndTheWindowStillOpens) {
+  FormHarness h(false);
+  QDir(h.pictureFolder()).removeRecursively();
+  EXPECT_TRUE(h->Form_Load());
+  ASSERT_EQ(h.dialogs->shown.size(), 1u);
+  EXPECT_EQ(h.dialogs->shown[0].kind, "warning");
+  EXPECT_TRUE(h.dialogs->shown[0].text.contains(h.pictureFolder()));
+  EXPECT_TRUE(h.dialogs->shown[0].text.contains("lumora-datacheck"));
 }
 
 TEST(QuizDisplay, PrepareShowsTheQuestionNumberAndHidesTheTimeLimit) {

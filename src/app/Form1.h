@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "app/ControlArray.h"
@@ -158,6 +159,8 @@ class Form1 : public QWidget {
   // while this one is open.
   void stopRunWithMessage(void (Dialogs::*show)(const QString&, const QString&),
                           const QString& title, const QString& text);
+  // The same around any message, a question among them.
+  void stopRunAround(const std::function<void()>& showMessage);
 
   // ---- Answering and scoring -------------------------------------------------------
   void clearAnswerButtons();

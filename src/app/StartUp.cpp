@@ -1,11 +1,27 @@
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "app/AppFolders.h"
 #include "app/Form1.h"
 #include "data/RecordingNames.h"
+#include "data/FileFault.h"
 #include "quiz/QuestionNumberCaption.h"
 
 namespace lumora {
+namespace {
+
+// Without the pictures the hard-to-hear answer buttons stay blank; say why once, here,
+// rather than leave it to every question (or to a message in the middle of a timed run).
+void warnIfNoPictureFolder(const QString& imageDir, Dialogs& dialogs) {
+  if (QFileInfo(imageDir).isDir()) return;
+  dialogs.warning(kApplicationTitle,
+                  QStringLiteral("絵のフォルダ「%1」がありません（%2）。\n"
+                                 "難聴音の問題では、答のボタンに絵が出ません。\n")
+                          .arg(names::kPictureFolder, imageDir) +
+                      QString::fromUtf16(kDataCheckAdvice));
+}
+
+}  // namespace
 
 bool Form1::Form_Load() {
   for (const char* item : {"5", "10", "20", "50", "100"}) 出題数Combo(0)->addItem(item);
@@ -24,7 +40,9 @@ bool Form1::Form_Load() {
   hardSoundDir = dataFolder(applicationFolder_, names::kSoundFolder);
   splitTableDir = dataFolder(applicationFolder_, names::kSoundFolder);
 
-  return loadHardSoundTable() && loadSplitSoundTable();
+  if (!loadHardSoundTable() || !loadSplitSoundTable()) return false;
+  warnIfNoPictureFolder(imageDir, *platform_.dialogs);
+  return true;
 }
 
 void Form1::resetQuizDisplay() {

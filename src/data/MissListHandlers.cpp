@@ -4,6 +4,12 @@
 #include "data/RecordingNames.h"
 
 namespace lumora {
+namespace {
+
+// The one place that says where the list is kept.
+QString missFilePath(const Form1& form) { return form.soundDir + names::kMissFile; }
+
+}  // namespace
 
 void Form1::updateMissList(int operation, std::int16_t kind, const QString& fileA,
                            const QString& fileB) {
@@ -22,27 +28,28 @@ void Form1::updateMissList(int operation, std::int16_t kind, const QString& file
 }
 
 void Form1::saveMissFile() {
-  if (missCount(missList) == 0 &&
-      platform_.dialogs->askYesNoCancel(
+  // A message of a run stops it, so that no tick asks a question behind the open box.
+  if (missCount(missList) == 0) {
+    Dialogs::Answer answer = Dialogs::Answer::Cancel;
+    stopRunAround([&] {
+      answer = platform_.dialogs->askYesNoCancel(
           kApplicationTitle,
-          QStringLiteral("不正解分のデータ件数が０件です\nファイルをリセットしますか？")) !=
-          Dialogs::Answer::Yes) {
-    return;
+          QStringLiteral("不正解分のデータ件数が０件です\nファイルをリセットしますか？"));
+    });
+    if (answer != Dialogs::Answer::Yes) return;
   }
-  if (const auto error = writeMissFile(soundDir + names::kMissFile, missFileRecords(missList))) {
-    platform_.dialogs->warning(kApplicationTitle,
-                               QStringLiteral("不正解分のデータを記録できませんでした。\n%1\n"
-                                              "前に記録したファイルはそのまま残っています。")
-                                   .arg(*error));
+  if (const auto error = writeMissFile(missFilePath(*this), missFileRecords(missList))) {
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle,
+                       QStringLiteral("不正解分のデータを記録できませんでした。\n") + *error);
   }
 }
 
 void Form1::loadMissFile() {
-  if (const auto error = readMissFile(soundDir + names::kMissFile, missList)) {
-    platform_.dialogs->warning(kApplicationTitle,
-                               QStringLiteral("不正解分のデータを読み込めませんでした。\n%1\n"
-                                              "今の不正解分のデータはそのままです。")
-                                   .arg(*error));
+  if (const auto error = readMissFile(missFilePath(*this), missList)) {
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle,
+                       QStringLiteral("不正解分のデータを読み込めませんでした。\n%1\n"
+                                      "今の不正解分のデータはそのままです。")
+                           .arg(*error));
   }
 }
 

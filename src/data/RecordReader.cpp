@@ -1,9 +1,9 @@
 #include "data/RecordReader.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "data/Cp932.h"
+#include "data/WholeFile.h"
 
 namespace lumora {
 namespace {
@@ -68,16 +68,10 @@ TableReadResult readRecords(const QString& text, TextTable& table) {
   return {true, {}, static_cast<int>(records)};
 }
 
-TableReadResult readRecordFile(const QString& path, TextTable& table) {
+TableReadResult readRecordFile(const QString& path, TextTable& table, qint64 maxBytes) {
   const QString name = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {false, QStringLiteral("%1 を開けません: %2").arg(name, path), 0};
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    return {false, QStringLiteral("%1 を読み込めません: %2").arg(name, file.errorString()), 0};
-  }
+  QByteArray bytes;
+  if (auto error = readWholeFile(path, maxBytes, bytes)) return {false, *error, 0};
   const auto text = cp932::decode(bytes);
   if (!text) {
     return {false, QStringLiteral("%1 は Shift_JIS (CP932) のテキストではありません").arg(name), 0};

@@ -25,8 +25,15 @@ struct TableReadResult {
 // more records than the table has rows.
 TableReadResult readRecords(const QString& text, TextTable& table);
 
+// A sound table holds at most 51 short records, a few KiB. Larger files are refused before
+// they are read: the limit leaves ample room for titles and notes, while a wrong or damaged
+// file (the reader needs some 30 bytes of memory per byte of commas) stays cheap to refuse.
+constexpr qint64 kTableFileMaxBytes = 1024 * 1024;
+
 // Reads a CP932 file with readRecords. Fails, leaving the table untouched, when the file
-// is missing, unreadable or not CP932; the error names the file.
-TableReadResult readRecordFile(const QString& path, TextTable& table);
+// is missing, a folder, unreadable, larger than `maxBytes` or not CP932; the error names
+// the file.
+TableReadResult readRecordFile(const QString& path, TextTable& table,
+                               qint64 maxBytes = kTableFileMaxBytes);
 
 }  // namespace lumora

@@ -42,8 +42,12 @@ void Form1::自動中止_Click() {
 
 void Form1::stopRunWithMessage(void (Dialogs::*show)(const QString&, const QString&),
                                const QString& title, const QString& text) {
+  stopRunAround([&] { (platform_.dialogs.get()->*show)(title, text); });
+}
+
+void Form1::stopRunAround(const std::function<void()>& showMessage) {
   Timer1.setEnabled(false);
-  (platform_.dialogs.get()->*show)(title, text);
+  showMessage();
   自動中止_Click();
 }
 

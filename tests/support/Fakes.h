@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -51,13 +52,13 @@ class FakeDialogs final : public Dialogs {
   };
 
   void critical(const QString& title, const QString& text) override {
-    shown.push_back({"critical", title, text});
+    show({"critical", title, text});
   }
   void warning(const QString& title, const QString& text) override {
-    shown.push_back({"warning", title, text});
+    show({"warning", title, text});
   }
   Answer askYesNoCancel(const QString& title, const QString& text) override {
-    shown.push_back({"question", title, text});
+    show({"question", title, text});
     if (answers.empty()) return Answer::Cancel;
     const Answer answer = answers.front();
     answers.pop_front();
@@ -66,6 +67,14 @@ class FakeDialogs final : public Dialogs {
 
   std::vector<Shown> shown;
   std::deque<Answer> answers;
+  // Runs while each message is open, to look at the window behind it.
+  std::function<void()> whileOpen;
+
+ private:
+  void show(Shown message) {
+    shown.push_back(std::move(message));
+    if (whileOpen) whileOpen();
+  }
 };
 
 // Hands out scripted numbers first, then numbers of a fixed-seed generator, so every run

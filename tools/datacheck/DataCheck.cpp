@@ -10,6 +10,7 @@
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordingNames.h"
+#include "data/SoundTableChecks.h"
 #include "data/SoundTableLayout.h"
 #include "data/TableShapes.h"
 
@@ -83,28 +84,8 @@ void checkHardSoundTable(const TextTable& table, int records, std::vector<Proble
 
 void checkSplitSoundTable(const TextTable& table, int records, std::vector<Problem>& problems) {
   const QString relativePath = names::kSoundFolder + u'/' + names::kSplitSoundTable;
-  const auto bad = [&](const QString& detail) {
-    problems.push_back({Problem::Kind::BadTable, relativePath, detail});
-  };
-  if (records != kSplitSoundShape.rows) {
-    bad(QStringLiteral("レコードは見出しと %1 行の %2 件が必要です（%3 件）")
-            .arg(kMinuteRows)
-            .arg(kSplitSoundShape.rows)
-            .arg(records));
-    return;
-  }
-  for (int row = 1; row < kSplitSoundShape.rows; ++row) {
-    const int answers = wholeNumber(table(row, 1));
-    if (answers != 1 && answers != 2) {
-      bad(QStringLiteral("%1 行目の答の数（項目 2）は 1 か 2 です").arg(row));
-    }
-    if (table(row, 3).isEmpty()) bad(QStringLiteral("%1 行目の名前（項目 4）が空です").arg(row));
-  }
-  const QString& halfHour = table(kHalfHourMinuteRow, 3);
-  if (!isHalfHourNamePart(halfHour)) {
-    bad(QStringLiteral("%1 行目（30 分の「半」）の名前（項目 4）の 3 文字目が「%2」ではありません")
-            .arg(kHalfHourMinuteRow)
-            .arg(kHalfHourMark));
+  for (const QString& fault : splitSoundTableFaults(table, records)) {
+    problems.push_back({Problem::Kind::BadTable, relativePath, fault});
   }
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace lumora {
+
+// What the learner can do when the data folders are not as they should be.
+inline constexpr char16_t kDataCheckAdvice[] =
+    u"lumora-datacheck でフォルダとファイルを確かめてください。";
+
+// A file operation that failed, told to the learner in Japanese: what went wrong and where,
+// what they can do about it, and the system's own text only as a detail.
+struct FileFault {
+  enum class Cause {
+    NoSpace,
+    FileSizeLimit,
+    NoPermission,
+    ReadOnlyFile,
+    ReadOnlyFileSystem,
+    Missing,
+    IsFolder,
+    NotAFile,
+    DiskError,
+    Other,
+  };
+
+  // The cause of a system error number.
+  static FileFault fromErrno(int code, const QString& path);
+
+  QString summary() const;  // "cause（path）。"
+  QString advice() const;   // what the learner can do
+  QString detail() const;   // "詳細: system text", or empty when the system gave none
+
+  Cause cause = Cause::Other;
+  QString path;       // the file or folder concerned
+  int errorCode = 0;  // the system's error number; 0 when the fault was found otherwise
+};
+
+}  // namespace lumora
