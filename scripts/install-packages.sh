@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth
 )
 
 missing=()
