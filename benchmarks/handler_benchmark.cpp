@@ -129,46 +129,47 @@ void fillMissList(Form1& form, int count) {
   }
 }
 
-void BM_UpdateMissListAppendAt10000(benchmark::State& state) {
+// A window on a scratch folder whose list holds `count` different entries.
+struct ListWindow {
+  explicit ListWindow(int count) : window(folder.dir.path()), form(*window.form) {
+    form.Form_Load();
+    fillMissList(form, count);
+  }
   ScratchFolder folder;
-  Window window(folder.dir.path());
-  window.form->Form_Load();
-  fillMissList(*window.form, kMissCapacity - 1);
+  Window window;
+  Form1& form;
+};
+
+void BM_UpdateMissListAppendAt10000(benchmark::State& state) {
+  ListWindow list(kMissCapacity - 1);
   for (auto _ : state) {
     const auto start = SteadyClock::now();
-    window.form->updateMissList(kRememberMiss, 1, QStringLiteral("last.wav"), QString());
+    list.form.updateMissList(kRememberMiss, 1, QStringLiteral("last.wav"), QString());
     state.SetIterationTime(secondsSince(start, SteadyClock::now()));
-    window.form->updateMissList(kForgetMiss, 1, QStringLiteral("last.wav"), QString());
+    list.form.updateMissList(kForgetMiss, 1, QStringLiteral("last.wav"), QString());
   }
 }
 BENCHMARK(BM_UpdateMissListAppendAt10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // Removes the first of 10 000 entries, so every later row moves up.
 void BM_UpdateMissListRemoveAt10000(benchmark::State& state) {
-  ScratchFolder folder;
-  Window window(folder.dir.path());
-  window.form->Form_Load();
-  fillMissList(*window.form, kMissCapacity);
-  Form1& form = *window.form;
+  ListWindow list(kMissCapacity);
   for (auto _ : state) {
-    const QString first = form.missList(1, 1);
+    const QString first = list.form.missList(1, 1);
     const auto start = SteadyClock::now();
-    form.updateMissList(kForgetMiss, 1, first, form.missList(1, 2));
+    list.form.updateMissList(kForgetMiss, 1, first, list.form.missList(1, 2));
     state.SetIterationTime(secondsSince(start, SteadyClock::now()));
-    form.updateMissList(kRememberMiss, 1, first, QString());
+    list.form.updateMissList(kRememberMiss, 1, first, QString());
   }
 }
 BENCHMARK(BM_UpdateMissListRemoveAt10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_SaveAndLoad10000Entries(benchmark::State& state) {
-  ScratchFolder folder;
-  Window window(folder.dir.path());
-  window.form->Form_Load();
-  fillMissList(*window.form, kMissCapacity);
+  ListWindow list(kMissCapacity);
   for (auto _ : state) {
     const auto start = SteadyClock::now();
-    window.form->saveMissFile();
-    window.form->loadMissFile();
+    list.form.saveMissFile();
+    list.form.loadMissFile();
     state.SetIterationTime(secondsSince(start, SteadyClock::now()));
   }
 }
