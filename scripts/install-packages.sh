@@ -7,8 +7,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
-  libgtest-dev libbenchmark-dev
-  xvfb xdotool python3-pyatspi at-spi2-core dbus-daemon
+  libgtest-dev libbenchmark-dev libxcb1-dev
+  xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon
 )
 
 missing=()

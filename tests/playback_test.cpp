@@ -80,3 +80,61 @@ TEST(Replay, RepeatsTheQuestionAfterAHintOverwroteTheSound) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+using testing::FormHarness;
+
+TEST(RecordingFaults, EachCauseIsToldOnceNamingItsFirstFile) {
+  FormHarness h;
+  h.sounds.faults = {{h.soundFolder() + "A.wav", RecordingFault::missing},
+                     {h.soundFolder() + "B.wav", RecordingFault::missing},
+                     {h.soundFolder() + "NG_BZER.WAV", RecordingFault::damaged}};
+  h->playQuestionSound(1, "A.wav", "");
+  h->playQuestionSound(1, "B.wav", "");
+  h->playQuestionSound(1, "A.wav", "");
+  h->playWrongBuzzer();
+  h->playWrongBuzzer();
+  ASSERT_EQ(h.dialogs->shown.size(), 2u);
+  const QStringList named = {"A.wav", "NG_BZER.WAV"};
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(h.dialogs->shown[i].kind, "warning");
+    EXPECT_TRUE(h.dialogs->shown[i].text.contains(named[int(i)]));
+    EXPECT_TRUE(h.dialogs->shown[i].text.contains("lumora-datacheck"));
+  }
+}
+
+TEST(RecordingFaults, AFaultInARunStopsTheRunAndTellsOnce) {
+  FormHarness h;
+  h.sounds.faults = {{h.soundFolder() + "A.wav", RecordingFault::damaged}};
+  h->Timer1.setInterval(2000);
+  h->Timer1.setEnabled(true);
+  h->playQuestionSound(2, "A.wav", "B.wav");
+  EXPECT_FALSE(h->Timer1.Enabled());
+  EXPECT_EQ(h.dialogs->shown.size(), 1u);
+}
+
+class CloseDuringTwoPartRecording : public ::testing::TestWithParam<std::int16_t> {};
+
+// The close arrives as the window system delivers it: queued while the first part plays.
+TEST_P(CloseDuringTwoPartRecording, EndsTheRunWithoutTheRestOfTheQuestion) {
+  FormHarness h;
+  h->quizCategory = GetParam();
+  h->Timer1.setInterval(2000);
+  h->Timer1.setEnabled(true);
+  h.sounds.duringSync = [&h] {
+    QMetaObject::invokeMethod(
+        &h.form(), [&h] { h->close(); }, Qt::QueuedConnection);
+  };
+  h->playQuestionSound(2, "A.wav", "B.wav");
+  EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "A.wav"}));
+  EXPECT_FALSE(h->Timer1.Enabled());
+  EXPECT_FALSE(h->Timer1.isTicking());
+}
+
+INSTANTIATE_TEST_SUITE_P(MonthDayAndClockTime, CloseDuringTwoPartRecording,
+                         ::testing::Values(5, 8));
+
+}  // namespace
+}  // namespace lumora

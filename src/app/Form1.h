@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
@@ -180,9 +181,18 @@ class Form1 : public QWidget {
   void playWrongBuzzer();
   void 再度再生_Click();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void createControls();
   void connectEvents();
+
+  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&);
+  void playRecording(PlayRequest request, const QString& path);
+  bool closeRequestedMeanwhile();
+  std::set<RecordingFault> recordingFaultsTold_;
+  bool closeRequested_ = false;
 
   QString applicationFolder_;
   Platform platform_;

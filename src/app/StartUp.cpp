@@ -1,3 +1,4 @@
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -69,6 +70,13 @@ void Form1::学習終了_Click() {
   platform_.audio->stop();
   close();
   QCoreApplication::quit();
+}
+
+// No question follows a close request, not even from a tick already due.
+void Form1::closeEvent(QCloseEvent* event) {
+  closeRequested_ = true;
+  Timer1.setEnabled(false);
+  QWidget::closeEvent(event);
 }
 
 }  // namespace lumora

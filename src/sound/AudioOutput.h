@@ -2,18 +2,21 @@
 
 #include <QString>
 #include <chrono>
+#include <optional>
+
+#include "sound/RecordingFault.h"
 
 namespace lumora {
 
 // The three requests the trainer makes of the sound device. Every request stops whatever
-// is still playing.
+// is still playing. A play request tells why a recording could not be played.
 class AudioOutput {
  public:
   virtual ~AudioOutput() = default;
   // Starts playing a WAV file and returns at once.
-  virtual void playAsync(const QString& path) = 0;
+  virtual std::optional<RecordingFault> playAsync(const QString& path) = 0;
   // Plays a WAV file and returns when it has ended.
-  virtual void playSync(const QString& path) = 0;
+  virtual std::optional<RecordingFault> playSync(const QString& path) = 0;
   // Stops whatever is playing.
   virtual void stop() = 0;
 };

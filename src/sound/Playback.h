@@ -8,4 +8,7 @@ namespace lumora {
 // respond meanwhile.
 inline constexpr std::chrono::milliseconds kClockTimePause{700};
 
+// The longest the window takes, after a blocking recording, to look for a close request.
+inline constexpr std::chrono::milliseconds kCloseRequestWait{50};
+
 }  // namespace lumora

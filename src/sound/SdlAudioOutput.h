@@ -6,8 +6,15 @@
 
 namespace lumora {
 
-// WAV playback through SDL2_mixer. Without a usable audio device it warns once on stderr
-// and returns an output that stays silent.
+// Frames per device period: 512 frames are 10.7 ms at 48 kHz (11.6 ms at 44.1 kHz), so a
+// request waits less than 12 ms for the mixer to hand its first samples to the device,
+// while the mixer thread still has a whole period to wake on a busy two-core machine.
+inline constexpr int kAudioBufferFrames = 512;
+
+// WAV playback through SDL2_mixer. The device is opened on a worker thread so that the
+// window need not wait for the sound system; the first request waits for it. Without a
+// usable device it warns once on stderr and stays silent. SDL's own SIGINT and SIGTERM
+// handlers are kept out, so both signals end the program as usual.
 std::unique_ptr<AudioOutput> makeSdlAudioOutput();
 
 }  // namespace lumora

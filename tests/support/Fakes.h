@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -17,16 +18,33 @@ namespace lumora::testing {
 // "stop", "pause <ms>".
 struct SoundLog {
   QStringList requests;
+  std::map<QString, RecordingFault> faults;
+  std::function<void()> duringSync;
 };
 
+// Plays nothing; a path listed in `faults` reports its fault, and `duringSync` runs while a
+// synchronous recording "plays".
 class FakeAudio final : public AudioOutput {
  public:
   explicit FakeAudio(SoundLog& log) : log_(log) {}
-  void playAsync(const QString& path) override { log_.requests << "async " + path; }
-  void playSync(const QString& path) override { log_.requests << "sync " + path; }
+  std::optional<RecordingFault> playAsync(const QString& path) override {
+    log_.requests << "async " + path;
+    return faultOf(path);
+  }
+  std::optional<RecordingFault> playSync(const QString& path) override {
+    log_.requests << "sync " + path;
+    if (log_.duringSync) log_.duringSync();
+    return faultOf(path);
+  }
   void stop() override { log_.requests << "stop"; }
 
  private:
+  std::optional<RecordingFault> faultOf(const QString& path) const {
+    const auto it = log_.faults.find(path);
+    if (it == log_.faults.end()) return std::nullopt;
+    return it->second;
+  }
+
   SoundLog& log_;
 };
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace lumora {
+
+// Why a recording could not be played.
+enum class RecordingFault {
+  missing,       // no such file
+  unreadable,    // present but cannot be opened (a folder, no permission)
+  empty,         // a file of no bytes
+  damaged,       // cut off, or not a WAV file the player can decode
+  beyondLimits,  // a WAV whose rate, length or size no recording of the trainer has
+};
+
+// The learner's message for a recording that could not be played, naming the file and the
+// check that lists every such file.
+QString recordingFaultMessage(RecordingFault fault, const QString& path);
+
+}  // namespace lumora
