@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Lumora needs, then builds and runs every test twice: a plain build and one
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Needs no display and no sound card.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then runs the fuzz targets for a
+# bounded time (scripts/fuzz.sh). Needs no display and no sound card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +25,5 @@ echo "== Plain build =="
 run_suite build/test -DCMAKE_BUILD_TYPE=Debug -DLUMORA_BUILD_BENCHMARKS=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
+echo "== Fuzzing =="
+bash scripts/fuzz.sh
