@@ -19,6 +19,7 @@ run_suite() {
   cmake -S . -B "$dir" -G Ninja "$@"
   cmake --build "$dir" -j"$(nproc)"
   ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+  grep -h '^window robustness:' "$dir/Testing/Temporary/LastTest.log" || true
 }
 
 echo "== Plain build =="
