@@ -29,10 +29,17 @@ using testing::FormHarness;
 
 constexpr int kStepsPerSequence = 60;
 
-// Many sequences by default; LUMORA_ROBUSTNESS_SEQUENCES asks for more (or fewer).
+// Sanitizers slow every step several times over, so that build plays fewer sequences.
+#ifdef __SANITIZE_ADDRESS__
+constexpr int kDefaultSequences = 1000;
+#else
+constexpr int kDefaultSequences = 2000;
+#endif
+
+// LUMORA_ROBUSTNESS_SEQUENCES asks for more (or fewer).
 int sequenceCount() {
   const int asked = qEnvironmentVariableIntValue("LUMORA_ROBUSTNESS_SEQUENCES");
-  return asked > 0 ? asked : 2000;
+  return asked > 0 ? asked : kDefaultSequences;
 }
 
 // Entries as a right question leaves them, one per category that can be stored.
