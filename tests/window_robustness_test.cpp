@@ -31,7 +31,7 @@ constexpr int kStepsPerSequence = 60;
 
 // Sanitizers slow every step several times over, so that build plays fewer sequences.
 #ifdef __SANITIZE_ADDRESS__
-constexpr int kDefaultSequences = 1000;
+constexpr int kDefaultSequences = 700;
 #else
 constexpr int kDefaultSequences = 2000;
 #endif
