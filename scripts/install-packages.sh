@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev libxcb1-dev
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

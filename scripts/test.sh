@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Lumora needs, then builds and runs every test twice: a plain build and one
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and drives the real window of the
-# plain build on a virtual display. Needs no display and no sound card.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, drives the real window of the plain
+# build on a virtual display, then runs the fuzz targets for a bounded time (scripts/fuzz.sh).
+# Needs no display and no sound card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,7 @@ run_suite() {
   cmake -S . -B "$dir" -G Ninja "$@"
   cmake --build "$dir" -j"$(nproc)"
   ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" -LE faults
+  grep -h '^window robustness:' "$dir/Testing/Temporary/LastTest.log" || true
   # The fault-injection tests run on their own, verbosely, so that their figures show.
   ctest --test-dir "$dir" --output-on-failure -L faults --verbose
 }
@@ -29,3 +31,5 @@ echo "== The real window, driven by keys and the accessibility bus =="
 bash tests/e2e/run.sh build/test/lumora
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
+echo "== Fuzzing =="
+bash scripts/fuzz.sh
