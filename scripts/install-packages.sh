@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev
+  libsndfile1-dev libsamplerate0-dev libebur128-dev
 )
 
 missing=()
