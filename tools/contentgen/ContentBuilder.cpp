@@ -4,6 +4,7 @@
 
 #include "Buzzers.h"
 #include "Loudness.h"
+#include "RecordingScript.h"
 #include "SoundTableFiles.h"
 #include "SyllablePicture.h"
 #include "WaveFile.h"
@@ -40,6 +41,7 @@ BuildReport buildContent(const ContentList& list, const QString& appFolder,
   putSound(names::kWrongBuzzer, encodeWave(normalizeLoudness(wrongBuzz())));
   putSound(names::kHardSoundTable, hardSoundTableFile(list));
   putSound(names::kSplitSoundTable, splitSoundTableFile(list));
+  files.put(kRecordingScriptName, recordingScript(list));
   return files.finish();
 }
 
