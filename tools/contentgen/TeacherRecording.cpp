@@ -20,6 +20,8 @@ struct SoundFileCloser {
   void operator()(SNDFILE* file) const { sf_close(file); }
 };
 
+constexpr sf_count_t kFramesPerRead = 4096;
+
 struct MonoSound {
   int sampleRate = 0;
   std::vector<float> samples;
@@ -32,9 +34,9 @@ MonoSound readMono(const QString& path) {
       sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
   if (!file) throw ContentError(QString::fromUtf8(sf_strerror(nullptr)));
   MonoSound sound{info.samplerate, {}};
-  std::vector<float> frames(4096 * static_cast<size_t>(info.channels));
+  std::vector<float> frames(static_cast<size_t>(kFramesPerRead * info.channels));
   sf_count_t read = 0;
-  while ((read = sf_readf_float(file.get(), frames.data(), 4096)) > 0) {
+  while ((read = sf_readf_float(file.get(), frames.data(), kFramesPerRead)) > 0) {
     for (sf_count_t frame = 0; frame < read; ++frame) {
       float sum = 0;
       for (int channel = 0; channel < info.channels; ++channel) {
