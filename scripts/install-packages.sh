@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev libxcb1-dev
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon
   clang-14 libclang-rt-14-dev
+  libsndfile1-dev libsamplerate0-dev libebur128-dev
 )
 
 missing=()

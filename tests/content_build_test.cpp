@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <sndfile.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <cmath>
+#include <map>
 
 #include "ContentBuilder.h"
+#include "Loudness.h"
+#include "TeacherImport.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -25,6 +30,10 @@ QByteArray smallListText() {
   text += "confusable\t1\t1\t1\tga\tka\tkka\n";
   return text;
 }
+
+// The files a build of the small list writes: recordings, minutes, syllables, pictures,
+// buzzers, tables and the recording script.
+constexpr int kSmallListFiles = 2 + 16 + 3 + 3 + 2 + 2 + 1;
 
 ContentList smallList() { return parseContentList(QString::fromUtf8(smallListText())); }
 
@@ -80,7 +89,7 @@ TEST_F(ContentBuildTest, WritesEveryFileOfTheList) {
     EXPECT_TRUE(QFile::exists(sound(name))) << name.toStdString();
   }
   EXPECT_TRUE(QFile::exists(picture(QStringLiteral("ga"))));
-  EXPECT_EQ(report.written, 2 + 16 + 3 + 3 + 2 + 2);
+  EXPECT_EQ(report.written, kSmallListFiles);
   EXPECT_TRUE(report.kept.isEmpty());
 }
 
@@ -89,7 +98,7 @@ TEST_F(ContentBuildTest, RebuildWithTheSameListChangesNothing) {
   const QByteArray before = readAll(sound(names::sinoNumber(1)));
   const BuildReport report = build();
   EXPECT_EQ(report.written, 0);
-  EXPECT_EQ(report.unchanged, 2 + 16 + 3 + 3 + 2 + 2);
+  EXPECT_EQ(report.unchanged, kSmallListFiles);
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), before);
 }
 
@@ -157,6 +166,90 @@ std::map<QString, QByteArray> contents(const QString& folder) {
   return files;
 }
 
+// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
+// silences, louder on the second channel, written by libsndfile in the given format.
+void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
+  SF_INFO info{};
+  info.samplerate = sampleRate;
+  info.channels = channels;
+  info.format = format;
+  SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+  ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+  std::vector<float> frames;
+  for (int i = 0; i < sampleRate; ++i) {
+    const double t = double(i) / sampleRate;
+    const double value = t >= 0.3 && t < 0.7 ? level * std::sin(2 * M_PI * 220 * t) : 0.0;
+    for (int channel = 1; channel <= channels; ++channel) {
+      frames.push_back(static_cast<float>(value * channel / channels));
+    }
+  }
+  EXPECT_EQ(sf_writef_float(file, frames.data(), sampleRate), sampleRate);
+  sf_close(file);
+}
+
+// The file as libsndfile reads it: its format, and its samples when it is 16-bit mono.
+struct ReadBack {
+  SF_INFO info{};
+  Pcm sound;
+};
+
+ReadBack readBack(const QString& path) {
+  ReadBack back;
+  SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &back.info);
+  if (file == nullptr) return back;
+  back.sound = {back.info.samplerate, std::vector<std::int16_t>(back.info.frames)};
+  if (back.info.channels == 1) sf_readf_short(file, back.sound.samples.data(), back.info.frames);
+  sf_close(file);
+  return back;
+}
+
+TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveARebuild) {
+  build();
+  const QByteArray generatedTwo = readAll(sound(names::sinoNumber(2)));
+  QTemporaryDir recordings;
+  writeRecording(recordings.filePath(QStringLiteral("難聴音ka_00.WAV")),
+                 SF_FORMAT_WAV | SF_FORMAT_PCM_24, 44100, 2, 0.05);
+  writeRecording(recordings.filePath(QStringLiteral("漢数詞001_00.flac")),
+                 SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 48000, 1, 0.8);
+  writeRecording(recordings.filePath(QStringLiteral("分00_00.wav")),
+                 SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 0.3);
+  const QString damaged = recordings.filePath(names::sinoNumber(2));
+  writeRecording(damaged, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.3);
+  QFile::resize(damaged, 30);  // cut off inside the header
+
+  const ImportReport report =
+      importTeacherRecordings(smallList(), recordings.path(), folder_.path());
+
+  const QStringList imported{names::hardSound(QStringLiteral("ka")),
+                             names::minute(QStringLiteral("00")), names::sinoNumber(1)};
+  EXPECT_EQ(QSet<QString>(report.placed.begin(), report.placed.end()),
+            QSet<QString>(imported.begin(), imported.end()));
+  ASSERT_EQ(report.skipped.size(), 1);
+  EXPECT_TRUE(report.skipped.front().contains(names::sinoNumber(2)));
+  EXPECT_EQ(readAll(sound(names::sinoNumber(2))), generatedTwo);
+  std::map<QString, QByteArray> placed;
+  for (const QString& name : imported) {
+    const ReadBack back = readBack(sound(name));
+    EXPECT_EQ(back.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16) << name.toStdString();
+    EXPECT_EQ(back.info.channels, 1) << name.toStdString();
+    EXPECT_EQ(back.sound.sampleRate, kContentSampleRate) << name.toStdString();
+    // The 0.4 s tone with the silence around it trimmed.
+    EXPECT_NEAR(double(back.sound.samples.size()) / kContentSampleRate, 0.4, 0.02);
+    EXPECT_NEAR(loudnessOf(back.sound).value_or(0), kTargetLoudness, 0.5) << name.toStdString();
+    placed[name] = readAll(sound(name));
+  }
+
+  const BuildReport rebuilt = build(smallList(), kOtherFakeSpeech);
+  build(smallList(), kOtherFakeSpeech);
+  EXPECT_EQ(rebuilt.kept.size(), imported.size());
+  for (const auto& [name, bytes] : placed)
+    EXPECT_EQ(readAll(sound(name)), bytes) << name.toStdString();
+  const VoiceReport voices = voiceReport(smallList(), folder_.path());
+  ASSERT_EQ(voices.rows.size(), 1u);
+  EXPECT_EQ(voices.rows.front().teacher, QStringList{QStringLiteral("ka")});
+  EXPECT_TRUE(voices.rows.front().mixed());
+}
+
 TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {
   QTemporaryDir work;
   const QString listPath = work.filePath(QStringLiteral("list.tsv"));
@@ -169,7 +262,7 @@ TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {
   }
   const auto first = contents(work.filePath(QStringLiteral("first")));
   const auto second = contents(work.filePath(QStringLiteral("second")));
-  EXPECT_EQ(first.size(), 2u + 16 + 3 + 3 + 2 + 2 + 1);
+  EXPECT_EQ(first.size(), kSmallListFiles + 1u);  // and the manifest
   ASSERT_EQ(first.size(), second.size());
   for (const auto& [path, bytes] : first) {
     EXPECT_TRUE(second.at(path) == bytes) << path.toStdString();

@@ -2,8 +2,10 @@
 
 #include <QtEndian>
 #include <cmath>
+#include <optional>
 
 #include "Buzzers.h"
+#include "Loudness.h"
 #include "Pcm.h"
 #include "WaveFile.h"
 
@@ -44,22 +46,79 @@ INSTANTIATE_TEST_SUITE_P(
         TrimCase{"negative quiet samples are silence", {-kQuiet, kLoud, -kQuiet}, 0, {kLoud}},
         TrimCase{"all silence", {0, kQuiet, -kQuiet, 0}, 3, {}}, TrimCase{"nothing", {}, 3, {}}));
 
-TEST(Pcm, NormalizeBringsQuietAndLoudSpeechToTheSameLevel) {
-  const Pcm quiet = withSamples({400, -400, 400, -400});
-  const Pcm loud = withSamples({5000, -5000, 5000, -5000});
-  EXPECT_NEAR(rmsLevel(normalizeLoudness(quiet).samples), kTargetRms, 1);
-  EXPECT_NEAR(rmsLevel(normalizeLoudness(loud).samples), kTargetRms, 1);
+// A 997 Hz tone of the given peak (full scale 1.0) and length.
+Pcm tone(double amplitude, double seconds) {
+  Pcm sound{kContentSampleRate, {}};
+  for (int i = 0; i < static_cast<int>(seconds * kContentSampleRate); ++i) {
+    sound.samples.push_back(static_cast<std::int16_t>(
+        std::lround(32767 * amplitude * std::sin(2 * M_PI * 997 * i / kContentSampleRate))));
+  }
+  return sound;
 }
 
-TEST(Pcm, NormalizeNeverLiftsAPeakAboveTheLimit) {
-  std::vector<std::int16_t> samples(1000, 0);
-  samples[500] = 1000;  // a lone click: reaching the target RMS would clip it
-  const Pcm scaled = normalizeLoudness(withSamples(samples));
-  EXPECT_NEAR(scaled.samples[500], kPeakLimit, 1);
-  EXPECT_LT(rmsLevel(scaled.samples), kTargetRms);
+struct MeasureCase {
+  const char* what;
+  Pcm sound;
+  std::optional<double> lufs;
+};
+
+void PrintTo(const MeasureCase& measure, std::ostream* out) { *out << measure.what; }
+
+class LoudnessMeasureTest : public testing::TestWithParam<MeasureCase> {};
+
+// BS.1770 calibration: a full-scale 997 Hz tone measures -3.01 LUFS.
+TEST_P(LoudnessMeasureTest, FollowsTheCalibrationOfTheStandard) {
+  const std::optional<double> measured = loudnessOf(GetParam().sound);
+  ASSERT_EQ(measured.has_value(), GetParam().lufs.has_value());
+  if (measured) {
+    EXPECT_NEAR(*measured, *GetParam().lufs, 0.1);
+  }
 }
 
-TEST(Pcm, NormalizeLeavesSilenceAlone) {
+INSTANTIATE_TEST_SUITE_P(
+    Loudness, LoudnessMeasureTest,
+    testing::Values(MeasureCase{"-20 dBFS tone, 1 s", tone(0.1, 1), -23.01},
+                    MeasureCase{"-6 dBFS tone, 2 s", tone(0.5, 2), -9.03},
+                    MeasureCase{"syllable shorter than a gating block", tone(0.1, 0.2), -23.01},
+                    MeasureCase{"silence", withSamples(std::vector<std::int16_t>(8000)), {}},
+                    MeasureCase{"nothing", withSamples({}), {}}));
+
+struct NormalizeCase {
+  const char* what;
+  Pcm sound;
+  bool peakLimited;
+};
+
+void PrintTo(const NormalizeCase& normalize, std::ostream* out) { *out << normalize.what; }
+
+class NormalizeLoudnessTest : public testing::TestWithParam<NormalizeCase> {};
+
+TEST_P(NormalizeLoudnessTest, ReachesTheTargetUnlessAPeakWouldPassTheLimit) {
+  const Pcm scaled = normalizeLoudness(GetParam().sound);
+  const double loudness = loudnessOf(scaled).value_or(-HUGE_VAL);
+  if (GetParam().peakLimited) {
+    EXPECT_NEAR(peakOf(scaled), kPeakLimit, 1);
+    EXPECT_LT(loudness, kTargetLoudness);
+  } else {
+    EXPECT_NEAR(loudness, kTargetLoudness, 0.1);
+    EXPECT_LE(peakOf(scaled), kPeakLimit);
+  }
+}
+
+// A lone click: reaching the target loudness would clip it.
+Pcm click() {
+  Pcm sound = tone(0, 1);
+  sound.samples[500] = 1000;
+  return sound;
+}
+
+INSTANTIATE_TEST_SUITE_P(Loudness, NormalizeLoudnessTest,
+                         testing::Values(NormalizeCase{"quiet", tone(0.01, 1), false},
+                                         NormalizeCase{"loud", tone(0.7, 1), false},
+                                         NormalizeCase{"short syllable", tone(0.02, 0.15), false},
+                                         NormalizeCase{"click", click(), true}));
+
+TEST(Loudness, NormalizeLeavesSilenceAlone) {
   const Pcm silence = withSamples({0, 0, 0});
   EXPECT_EQ(normalizeLoudness(silence).samples, silence.samples);
 }

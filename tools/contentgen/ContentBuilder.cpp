@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "Buzzers.h"
+#include "Loudness.h"
+#include "RecordingScript.h"
 #include "SoundTableFiles.h"
 #include "SyllablePicture.h"
 #include "WaveFile.h"
@@ -35,10 +37,11 @@ BuildReport buildContent(const ContentList& list, const QString& appFolder,
     files.put(names::kPictureFolder + u'/' + names::picture(syllable.name),
               renderSyllablePicture(syllable.hangul));
   }
-  putSound(names::kCorrectBuzzer, encodeWave(correctChime()));
-  putSound(names::kWrongBuzzer, encodeWave(wrongBuzz()));
+  putSound(names::kCorrectBuzzer, encodeWave(normalizeLoudness(correctChime())));
+  putSound(names::kWrongBuzzer, encodeWave(normalizeLoudness(wrongBuzz())));
   putSound(names::kHardSoundTable, hardSoundTableFile(list));
   putSound(names::kSplitSoundTable, splitSoundTableFile(list));
+  files.put(kRecordingScriptName, recordingScript(list));
   return files.finish();
 }
 

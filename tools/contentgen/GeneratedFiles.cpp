@@ -27,16 +27,15 @@ std::optional<QByteArray> hashOfFile(const QString& path) {
   return hashOf(file.readAll());
 }
 
-// Writes through a temporary file, so an interrupted build never leaves half a file.
-void writeWhole(const QString& path, const QByteArray& bytes) {
+}  // namespace
+
+void writeWholeFile(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
     throw ContentError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
   }
 }
-
-}  // namespace
 
 const QString GeneratedFiles::kManifestName = QStringLiteral(".lumora-content-manifest");
 
@@ -53,6 +52,11 @@ QString GeneratedFiles::absolute(const QString& relativePath) const {
   return appFolder_ + u'/' + relativePath;
 }
 
+bool GeneratedFiles::isAsGenerated(const QString& relativePath) const {
+  const auto recorded = previous_.constFind(relativePath);
+  return recorded != previous_.cend() && hashOfFile(absolute(relativePath)) == *recorded;
+}
+
 void GeneratedFiles::put(const QString& relativePath, const QByteArray& bytes) {
   const QString path = absolute(relativePath);
   const QByteArray wanted = hashOf(bytes);
@@ -60,7 +64,7 @@ void GeneratedFiles::put(const QString& relativePath, const QByteArray& bytes) {
   if (existing == wanted) {
     ++report_.unchanged;
   } else if (!existing || existing == previous_.value(relativePath)) {
-    writeWhole(path, bytes);
+    writeWholeFile(path, bytes);
     ++report_.written;
   } else {
     report_.kept.append(relativePath);
@@ -81,7 +85,7 @@ BuildReport GeneratedFiles::finish() {
   std::sort(paths.begin(), paths.end());
   QByteArray manifest;
   for (const QString& path : paths) manifest += current_.value(path) + '\t' + path.toUtf8() + '\n';
-  writeWhole(absolute(kManifestName), manifest);
+  writeWholeFile(absolute(kManifestName), manifest);
   return report_;
 }
 

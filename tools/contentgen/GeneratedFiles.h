@@ -7,6 +7,10 @@
 
 namespace lumora::contentgen {
 
+// Writes through a temporary file, so an interrupted write never leaves half a file; throws
+// ContentError when it cannot.
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // What one build did to the application folder.
 struct BuildReport {
   int written = 0;    // new files and generated files brought up to date
@@ -30,6 +34,9 @@ class GeneratedFiles {
   // Removes the files of the last build that this build did not put, unless they were
   // replaced, and saves the new manifest. Returns what the build did.
   BuildReport finish();
+
+  // Whether the file is there exactly as the last build wrote it.
+  bool isAsGenerated(const QString& relativePath) const;
 
   static const QString kManifestName;
 

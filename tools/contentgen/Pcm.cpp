@@ -1,9 +1,7 @@
 #include "Pcm.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace lumora::contentgen {
 namespace {
@@ -20,27 +18,6 @@ Pcm trimSilence(const Pcm& sound, int margin) {
   const auto begin = first - std::min<std::ptrdiff_t>(margin, first - samples.begin());
   const auto end = last + std::min<std::ptrdiff_t>(margin, samples.end() - last);
   return {sound.sampleRate, {begin, end}};
-}
-
-double rmsLevel(const std::vector<std::int16_t>& samples) {
-  if (samples.empty()) return 0;
-  double sum = 0;
-  for (const std::int16_t sample : samples) sum += static_cast<double>(sample) * sample;
-  return std::sqrt(sum / static_cast<double>(samples.size()));
-}
-
-Pcm normalizeLoudness(const Pcm& sound) {
-  const double rms = rmsLevel(sound.samples);
-  if (rms == 0) return sound;
-  int peak = 0;
-  for (const std::int16_t sample : sound.samples) peak = std::max(peak, std::abs(int{sample}));
-  const double gain = std::min(kTargetRms / rms, kPeakLimit / peak);
-  Pcm scaled{sound.sampleRate, {}};
-  scaled.samples.reserve(sound.samples.size());
-  for (const std::int16_t sample : sound.samples) {
-    scaled.samples.push_back(static_cast<std::int16_t>(std::lround(sample * gain)));
-  }
-  return scaled;
 }
 
 }  // namespace lumora::contentgen

@@ -11,23 +11,15 @@ struct Pcm {
   std::vector<std::int16_t> samples;
 };
 
+// The rate of the voice and the buzzers; a teacher's recordings are brought to it.
+inline constexpr int kContentSampleRate = 22050;
+
 // Samples quieter than this (about -40 dBFS) count as silence.
 inline constexpr int kSilenceThreshold = 328;
-
-// Loudness every spoken recording is brought to, as RMS (about -21 dBFS), and the peak that
-// no sample may pass, so loud consonants are never clipped.
-inline constexpr double kTargetRms = 2900.0;
-inline constexpr double kPeakLimit = 29000.0;
 
 // Cuts the silence before the first and after the last audible sample, keeping `margin`
 // samples on each side so the onset and the fade are not clipped. All silence gives no
 // samples.
 Pcm trimSilence(const Pcm& sound, int margin);
-
-// Scales the sound to kTargetRms, or less when that would lift a peak above kPeakLimit.
-Pcm normalizeLoudness(const Pcm& sound);
-
-// RMS level of the samples; 0 for none.
-double rmsLevel(const std::vector<std::int16_t>& samples);
 
 }  // namespace lumora::contentgen

@@ -1,0 +1,160 @@
+#include "RecordingScript.h"
+
+#include <QRegularExpression>
+
+#include "data/RecordingNames.h"
+
+namespace lumora::contentgen {
+namespace {
+
+const QString kOneWord = QStringLiteral("一語として自然に");
+const QString kSeparateWord = QStringLiteral("独立した一語として・平らなイントネーションで");
+
+// A recording family: its file names, the category, how its meaning is written (%1 is the
+// number or weekday of the name) and how to say it.
+struct Family {
+  QString category;
+  QRegularExpression pattern;
+  QString meaning;
+  QString howToSay;
+};
+
+const std::vector<Family>& families() {
+  static const std::vector<Family> all{
+      {QStringLiteral("漢数詞"), QRegularExpression(QStringLiteral("^漢数詞(\\d{3})_00\\.wav$")),
+       QStringLiteral("%1（漢数詞）"), kOneWord},
+      {QStringLiteral("固有数詞"),
+       QRegularExpression(QStringLiteral("^固有数詞(\\d{3})_00\\.wav$")),
+       QStringLiteral("%1（固有数詞）"), kOneWord},
+      {QStringLiteral("月"), QRegularExpression(QStringLiteral("^月M(\\d{2})_01\\.wav$")),
+       QStringLiteral("%1月"), kSeparateWord},
+      {QStringLiteral("日"), QRegularExpression(QStringLiteral("^日D(\\d{2})_00\\.wav$")),
+       QStringLiteral("%1日"), kSeparateWord},
+      {QStringLiteral("曜日"), QRegularExpression(QStringLiteral("^(.)曜\\d_00\\.wav$")),
+       QStringLiteral("%1曜日"), kOneWord},
+      {QStringLiteral("時"), QRegularExpression(QStringLiteral("^時(\\d{2})時_01\\.wav$")),
+       QStringLiteral("%1時"), kSeparateWord},
+      {QStringLiteral("番目"), QRegularExpression(QStringLiteral("^番目(\\d{3})_01\\.wav$")),
+       QStringLiteral("%1番目"), kOneWord},
+  };
+  return all;
+}
+
+// Numbers lose their padding: 漢数詞017 means 17.
+QString meaningPart(const QString& captured) {
+  bool number = false;
+  const int value = captured.toInt(&number);
+  return number ? QString::number(value) : captured;
+}
+
+ScriptLine recordingLine(const Recording& recording) {
+  for (const Family& family : families()) {
+    const QRegularExpressionMatch match = family.pattern.match(recording.fileName);
+    if (match.hasMatch()) {
+      return {family.category, recording.fileName, recording.korean,
+              family.meaning.arg(meaningPart(match.captured(1))), family.howToSay};
+    }
+  }
+  return {QStringLiteral("その他"), recording.fileName, recording.korean, {}, kOneWord};
+}
+
+// What the learner must hear in a syllable, from its first consonant: the lax, aspirated and
+// tense series differ in breath and in the pitch the vowel starts at.
+QString howToSaySyllable(const QString& hangul) {
+  constexpr char16_t kFirstSyllable = 0xAC00;
+  constexpr int kSyllablesPerInitial = 588;
+  constexpr int kFinals = 28;
+  const int index = hangul.isEmpty() ? -1 : hangul.front().unicode() - kFirstSyllable;
+  if (index < 0 || index >= 19 * kSyllablesPerInitial) return kOneWord;
+  // Initial consonant indices of Unicode Hangul syllables.
+  static const QList<int> lax{0, 3, 7, 9, 12};        // ㄱ ㄷ ㅂ ㅅ ㅈ
+  static const QList<int> aspirated{14, 15, 16, 17};  // ㅊ ㅋ ㅌ ㅍ
+  static const QList<int> tense{1, 4, 8, 10, 13};     // ㄲ ㄸ ㅃ ㅆ ㅉ
+  const int initial = index / kSyllablesPerInitial;
+  if (index % kFinals != 0) return QStringLiteral("1音節で、終声（パッチム）をはっきり閉じる");
+  if (lax.contains(initial)) return QStringLiteral("平音：息は弱く、低めの高さで始める");
+  if (aspirated.contains(initial)) return QStringLiteral("激音：強い息を伴い、高めの高さで始める");
+  if (tense.contains(initial)) {
+    return QStringLiteral("濃音：息を出さず喉を締めて、高めの高さで始める");
+  }
+  return QStringLiteral("1音節で、母音の口の形をはっきり");
+}
+
+const QString kTwoPartNote = QStringLiteral(
+    "<p class=\"note\">二つの録音を続けて流す問題があります（月日の問題では月のあとに日、時間の問題"
+    "では時のあとに分）。どちらも文の一部としてではなく<strong>独立した一語</strong>として、上げも"
+    "下げもしない<strong>平らな（中立の）イントネーション</strong>で録音してください。つなげて"
+    "聞いても自然に聞こえます。</p>\n");
+
+// What a section says before its table.
+QString sectionNote(const QString& category) {
+  if (category == u"月" || category == u"日" || category == u"時" || category == u"分") {
+    return kTwoPartNote;
+  }
+  if (category == u"難聴音") {
+    return QStringLiteral(
+        "<p class=\"note\">1音節ずつ、同じ長さと強さで。同じ行の3音節は、聞き分ける違い"
+        "（子音・母音・終声）のほかは同じように言ってください。一つの行の中で先生の声と合成"
+        "音声を混ぜると、声の違いで答えが分かってしまいます：行ごとに3つともそろえて"
+        "録音してください。</p>\n");
+  }
+  return {};
+}
+
+QString cell(const QString& text) {
+  return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
+}
+
+}  // namespace
+
+std::vector<ScriptLine> scriptLines(const ContentList& list) {
+  std::vector<ScriptLine> lines;
+  for (const Recording& recording : list.recordings) lines.push_back(recordingLine(recording));
+  for (const MinuteRow& row : list.minuteRows) {
+    lines.push_back(
+        {QStringLiteral("分"), names::minute(row.namePart), row.korean, row.label, kSeparateWord});
+  }
+  for (const Syllable& syllable : list.syllables) {
+    lines.push_back({QStringLiteral("難聴音"), names::hardSound(syllable.name), syllable.hangul,
+                     QStringLiteral("音節 %1").arg(syllable.name),
+                     howToSaySyllable(syllable.hangul)});
+  }
+  return lines;
+}
+
+QByteArray recordingScript(const ContentList& list) {
+  const std::vector<ScriptLine> lines = scriptLines(list);
+  QStringList categories;
+  for (const ScriptLine& line : lines) {
+    if (!categories.contains(line.category)) categories.append(line.category);
+  }
+  QString html = QStringLiteral(
+      "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<title>Lumora 録音台本</title>\n<style>\n"
+      "body { font-family: sans-serif; margin: 2em; }\n"
+      "table { border-collapse: collapse; width: 100%; margin-bottom: 1.5em; }\n"
+      "th, td { border: 1px solid #888; padding: 0.2em 0.5em; text-align: left; }\n"
+      "td:nth-child(2) { font-size: 1.4em; }\n"
+      "tr { break-inside: avoid; }\n"
+      ".note { background: #f3f3f3; padding: 0.5em; }\n"
+      "</style>\n</head>\n<body>\n<h1>Lumora 録音台本</h1>\n"
+      "<p>1つの録音に1つの語を、表のファイル名で保存してください（拡張子は自由：WAV、FLAC、Ogg "
+      "など。サンプリング周波数・ビット数・チャンネル数も自由）。語の直前から録音を始め、前後の"
+      "無音は自動で切り取られ、音量もそろえられます。録音をまとめたフォルダーを "
+      "<code>lumora-import</code> で取り込みます。</p>\n");
+  for (const QString& category : categories) {
+    html += QStringLiteral("<h2>%1</h2>\n").arg(category.toHtmlEscaped()) + sectionNote(category);
+    html += QStringLiteral(
+        "<table>\n<tr><th>ファイル名</th><th>韓国語</th><th>意味</th><th>言い方</th></tr>\n");
+    for (const ScriptLine& line : lines) {
+      if (line.category != category) continue;
+      html += QStringLiteral("<tr>") + cell(line.fileName) + cell(line.korean) +
+              cell(line.meaning) + cell(line.howToSay) + QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table>\n");
+  }
+  html += QStringLiteral("</body>\n</html>\n");
+  return html.toUtf8();
+}
+
+}  // namespace lumora::contentgen

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "ContentList.h"
+
+// The printable script a teacher records from: every recording of the content list with its
+// Korean text, its Japanese meaning and how to say it, grouped by category.
+namespace lumora::contentgen {
+
+inline const QString kRecordingScriptName = QStringLiteral("録音台本.html");
+
+struct ScriptLine {
+  QString category;  // 漢数詞, 固有数詞, 月, 日, 曜日, 時, 分, 番目, 難聴音, or その他
+  QString fileName;  // in the sound folder
+  QString korean;
+  QString meaning;  // Japanese, derived from the category and the number in the name
+  QString howToSay;
+};
+
+// Every recording of the list, in list order: the recordings, the minutes, the syllables.
+std::vector<ScriptLine> scriptLines(const ContentList& list);
+
+// The script as a UTF-8 HTML page, one section per category in order of first appearance.
+QByteArray recordingScript(const ContentList& list);
+
+}  // namespace lumora::contentgen

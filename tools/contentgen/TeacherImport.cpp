@@ -1,0 +1,113 @@
+#include "TeacherImport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+
+#include "ContentError.h"
+#include "GeneratedFiles.h"
+#include "RecordingScript.h"
+#include "TeacherRecording.h"
+#include "data/RecordingNames.h"
+
+namespace lumora::contentgen {
+namespace {
+
+// The name a file is matched by: without its extension, and composed, since some systems
+// store names decomposed.
+QString matchingKey(const QString& fileName) {
+  return QFileInfo(fileName).completeBaseName().normalized(QString::NormalizationForm_C);
+}
+
+QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
+
+}  // namespace
+
+ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
+                                     const QString& appFolder) {
+  QHash<QString, QString> scriptNames;  // matching key -> sound-folder file name
+  for (const ScriptLine& line : scriptLines(list)) {
+    scriptNames.insert(matchingKey(line.fileName), line.fileName);
+  }
+  ImportReport report;
+  QHash<QString, QString> taken;  // sound-folder file name -> the input that gave it
+  for (const QFileInfo& input : QDir(recordingsFolder).entryInfoList(QDir::Files, QDir::Name)) {
+    const QString target = scriptNames.value(matchingKey(input.fileName()));
+    if (target.isEmpty()) {
+      report.skipped.append(QStringLiteral("%1: 録音台本にない名前です").arg(input.fileName()));
+      continue;
+    }
+    if (taken.contains(target)) {
+      report.skipped.append(
+          QStringLiteral("%1: %2 と同じ録音です").arg(input.fileName(), taken.value(target)));
+      continue;
+    }
+    QByteArray recording;
+    try {
+      recording = teacherRecording(input.absoluteFilePath());
+    } catch (const ContentError& error) {
+      report.skipped.append(QStringLiteral("%1: 読み込めません（%2）")
+                                .arg(input.fileName(), QString::fromUtf8(error.what())));
+      continue;
+    }
+    writeWholeFile(appFolder + u'/' + soundPath(target), recording);
+    taken.insert(target, input.fileName());
+    report.placed.append(target);
+  }
+  return report;
+}
+
+VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
+  const GeneratedFiles generated(appFolder);
+  const auto isTeachers = [&](const QString& fileName) {
+    return QFileInfo::exists(appFolder + u'/' + soundPath(fileName)) &&
+           !generated.isAsGenerated(soundPath(fileName));
+  };
+  VoiceReport report;
+  for (const ScriptLine& line : scriptLines(list)) {
+    auto category = std::find_if(
+        report.categories.begin(), report.categories.end(),
+        [&](const CategoryVoices& voices) { return voices.category == line.category; });
+    if (category == report.categories.end()) {
+      category = report.categories.insert(category, CategoryVoices{line.category});
+    }
+    ++category->total;
+    if (!isTeachers(line.fileName)) ++category->synthetic;
+  }
+  for (const ConfusableRow& row : list.confusableRows) {
+    RowVoices& voices = report.rows.emplace_back();
+    voices.syllables = {row.names.begin(), row.names.end()};
+    for (const QString& syllable : row.names) {
+      (isTeachers(names::hardSound(syllable)) ? voices.teacher : voices.synthetic).append(syllable);
+    }
+  }
+  return report;
+}
+
+QStringList voiceReportLines(const VoiceReport& report) {
+  QStringList lines{QStringLiteral("合成音声のままの録音:")};
+  for (const CategoryVoices& category : report.categories) {
+    lines.append(QStringLiteral("  %1: %2 / %3")
+                     .arg(category.category)
+                     .arg(category.synthetic)
+                     .arg(category.total));
+  }
+  lines.append(QStringLiteral("難聴音の行:"));
+  const auto listed = [](const QStringList& syllables) {
+    return syllables.isEmpty() ? QStringLiteral("なし") : syllables.join(u' ');
+  };
+  for (const RowVoices& row : report.rows) {
+    QString line = QStringLiteral("  %1 — 先生の声: %2 / 合成音声: %3")
+                       .arg(row.syllables.join(u' '), listed(row.teacher), listed(row.synthetic));
+    if (row.mixed()) {
+      line += QStringLiteral(
+          "  警告: 先生の声と合成音声が混ざっています。声の違いで答えが"
+          "分かってしまうので、3つともそろえてください");
+    }
+    lines.append(line);
+  }
+  return lines;
+}
+
+}  // namespace lumora::contentgen

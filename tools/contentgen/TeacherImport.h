@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "ContentList.h"
+
+// Puts a teacher's recordings in place of the synthetic voice.
+namespace lumora::contentgen {
+
+struct ImportReport {
+  QStringList placed;   // sound-folder file names that now hold the teacher's recording
+  QStringList skipped;  // one line per input file left out: its name and why
+};
+
+// Converts every file of `recordingsFolder` whose name, apart from its extension, is a file
+// name of the recording script (teacherRecording) and writes it whole into the sound folder
+// of `appFolder`. A file that cannot be read or has no sound is skipped and named, and
+// whatever was in place stays. Since an imported file is not as the build wrote it, rebuilds
+// keep it (GeneratedFiles).
+ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
+                                     const QString& appFolder);
+
+// How many recordings of a category are still the synthetic voice.
+struct CategoryVoices {
+  QString category;
+  int synthetic = 0;
+  int total = 0;
+};
+
+// Which syllables of a hard-to-hear row are the teacher's and which synthetic.
+struct RowVoices {
+  QStringList syllables;  // in table order
+  QStringList teacher;
+  QStringList synthetic;
+
+  // A row that mixes the voices gives the answer away by the voice alone.
+  bool mixed() const { return !teacher.isEmpty() && !synthetic.isEmpty(); }
+};
+
+struct VoiceReport {
+  std::vector<CategoryVoices> categories;
+  std::vector<RowVoices> rows;
+};
+
+// What is still synthetic in `appFolder`: a recording counts as the teacher's when it is
+// there and not as the build wrote it.
+VoiceReport voiceReport(const ContentList& list, const QString& appFolder);
+
+// The report as lines for the person importing, a warning for every mixed row.
+QStringList voiceReportLines(const VoiceReport& report);
+
+}  // namespace lumora::contentgen

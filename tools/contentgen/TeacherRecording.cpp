@@ -1,0 +1,94 @@
+#include "TeacherRecording.h"
+
+#include <samplerate.h>
+#include <sndfile.h>
+
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "ContentBuilder.h"
+#include "ContentError.h"
+#include "Loudness.h"
+
+namespace lumora::contentgen {
+namespace {
+
+struct SoundFileCloser {
+  void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+constexpr sf_count_t kFramesPerRead = 4096;
+
+struct MonoSound {
+  int sampleRate = 0;
+  std::vector<float> samples;
+};
+
+// The file's frames with the channels averaged.
+MonoSound readMono(const QString& path) {
+  SF_INFO info{};
+  const std::unique_ptr<SNDFILE, SoundFileCloser> file(
+      sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+  if (!file) throw ContentError(QString::fromUtf8(sf_strerror(nullptr)));
+  MonoSound sound{info.samplerate, {}};
+  std::vector<float> frames(static_cast<size_t>(kFramesPerRead * info.channels));
+  sf_count_t read = 0;
+  while ((read = sf_readf_float(file.get(), frames.data(), kFramesPerRead)) > 0) {
+    for (sf_count_t frame = 0; frame < read; ++frame) {
+      float sum = 0;
+      for (int channel = 0; channel < info.channels; ++channel) {
+        sum += frames[static_cast<size_t>(frame * info.channels + channel)];
+      }
+      sound.samples.push_back(sum / static_cast<float>(info.channels));
+    }
+  }
+  if (sf_error(file.get()) != SF_ERR_NO_ERROR) {
+    throw ContentError(QString::fromUtf8(sf_strerror(file.get())));
+  }
+  return sound;
+}
+
+std::vector<float> resampled(const MonoSound& sound, int sampleRate) {
+  if (sound.sampleRate == sampleRate || sound.samples.empty()) return sound.samples;
+  const double ratio = double(sampleRate) / sound.sampleRate;
+  std::vector<float> output(static_cast<size_t>(std::ceil(sound.samples.size() * ratio)) + 16);
+  SRC_DATA data{};
+  data.data_in = sound.samples.data();
+  data.input_frames = static_cast<long>(sound.samples.size());
+  data.data_out = output.data();
+  data.output_frames = static_cast<long>(output.size());
+  data.src_ratio = ratio;
+  if (const int error = src_simple(&data, SRC_SINC_BEST_QUALITY, 1)) {
+    throw ContentError(QString::fromUtf8(src_strerror(error)));
+  }
+  output.resize(static_cast<size_t>(data.output_frames_gen));
+  return output;
+}
+
+// Scaled to the target loudness before anything is trimmed, so the silence threshold means
+// the same for a quiet recording as for a loud one.
+Pcm atTargetLoudness(const std::vector<float>& samples) {
+  float peak = 0;
+  for (const float sample : samples) peak = std::max(peak, std::abs(sample));
+  const double gain = gainToTarget(loudnessOf(samples, kContentSampleRate), peak);
+  Pcm sound{kContentSampleRate, {}};
+  sound.samples.reserve(samples.size());
+  for (const float sample : samples) {
+    sound.samples.push_back(
+        static_cast<std::int16_t>(std::clamp(std::lround(sample * gain * 32768), -32768L, 32767L)));
+  }
+  return sound;
+}
+
+}  // namespace
+
+QByteArray teacherRecording(const QString& path) {
+  const Pcm sound = atTargetLoudness(resampled(readMono(path), kContentSampleRate));
+  if (trimSilence(sound, 0).samples.empty()) throw ContentError(QStringLiteral("no sound in it"));
+  return spokenRecording(sound);
+}
+
+}  // namespace lumora::contentgen
