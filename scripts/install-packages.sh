@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
+  libaubio-dev
   libgtest-dev libbenchmark-dev
 )
 

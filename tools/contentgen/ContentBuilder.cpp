@@ -23,15 +23,12 @@ BuildReport buildContent(const ContentList& list, const QString& appFolder,
   const auto putSound = [&](const QString& name, const QByteArray& bytes) {
     files.put(names::kSoundFolder + u'/' + name, bytes);
   };
-  const auto putSpeech = [&](const QString& name, const QString& korean) {
-    putSound(name, spokenRecording(speak(korean)));
-  };
-
-  for (const Recording& recording : list.recordings)
-    putSpeech(recording.fileName, recording.korean);
-  for (const MinuteRow& row : list.minuteRows) putSpeech(names::minute(row.namePart), row.korean);
+  for (const Utterance& utterance : utterances(list)) {
+    const bool low = utterance.syllable && onsetSeries(utterance.text) == OnsetSeries::Lax;
+    putSound(utterance.fileName,
+             spokenRecording(speak(utterance.spoken, low ? Pitch::Low : Pitch::Normal)));
+  }
   for (const Syllable& syllable : list.syllables) {
-    putSpeech(names::hardSound(syllable.name), syllable.hangul);
     files.put(names::kPictureFolder + u'/' + names::picture(syllable.name),
               renderSyllablePicture(syllable.hangul));
   }
