@@ -21,7 +21,7 @@ constexpr double kVoicedConfidence = 0.5;
 // A vowel is loud as well as voiced: a voice bar or a murmur before the release is not.
 constexpr double kVowelLoudness = 0.25;  // of the loudest stretch of the recording
 constexpr double kLoudnessSpanMs = 10;
-constexpr std::size_t kSteadyFrames = 5;  // consecutive vowel frames that make the vowel
+constexpr std::size_t kSteadyFrames = 5;  // consecutive frames that make a steady voice
 constexpr double kOnsetSpanMs = 50;
 
 constexpr unsigned kCepstrumWindow = 512;
