@@ -49,8 +49,14 @@ Pcm fakeSpeech(const QString& korean, double pitchFactor = 1.0) {
   return sound;
 }
 
-const SpeechSource kFakeSpeech = [](const QString& korean) { return fakeSpeech(korean); };
-const SpeechSource kOtherFakeSpeech = [](const QString& korean) { return fakeSpeech(korean, 1.5); };
+constexpr double kLowPitchFactor = 0.8;
+
+const SpeechSource kFakeSpeech = [](const QString& korean, Pitch pitch) {
+  return fakeSpeech(korean, pitch == Pitch::Low ? kLowPitchFactor : 1.0);
+};
+const SpeechSource kOtherFakeSpeech = [](const QString& korean, Pitch) {
+  return fakeSpeech(korean, 1.5);
+};
 
 QByteArray readAll(const QString& path) {
   QFile file(path);
@@ -91,6 +97,22 @@ TEST_F(ContentBuildTest, WritesEveryFileOfTheList) {
   EXPECT_TRUE(QFile::exists(picture(QStringLiteral("ga"))));
   EXPECT_EQ(report.written, kSmallListFiles);
   EXPECT_TRUE(report.kept.isEmpty());
+}
+
+TEST_F(ContentBuildTest, SpeaksWhatTheListSaysToSpeakAndLaxSyllablesLow) {
+  ContentList list = smallList();
+  list.recordings[1].spokenAs = QStringLiteral("[[i]]");
+  list.syllables[0].spokenAs = QStringLiteral("[[k'a]]");
+  build(list);
+  const auto spoken = [](const char* text, double pitchFactor = 1.0) {
+    return spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor));
+  };
+  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), spoken("일"));
+  EXPECT_EQ(readAll(sound(names::sinoNumber(2))), spoken("[[i]]"));
+  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("ga")))),
+            spoken("[[k'a]]", kLowPitchFactor));
+  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("ka")))), spoken("카"));
+  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("kka")))), spoken("까"));
 }
 
 TEST_F(ContentBuildTest, RebuildWithTheSameListChangesNothing) {
@@ -143,8 +165,8 @@ TEST_F(ContentBuildTest, DeletedGeneratedFileIsMadeAgain) {
 
 TEST_F(ContentBuildTest, RemovesOnlyUnchangedFilesTheListNoLongerHas) {
   ContentList list = smallList();
-  list.recordings.push_back({names::sinoNumber(3), QStringLiteral("삼")});
-  list.recordings.push_back({names::sinoNumber(4), QStringLiteral("사")});
+  list.recordings.push_back({names::sinoNumber(3), QStringLiteral("삼"), {}});
+  list.recordings.push_back({names::sinoNumber(4), QStringLiteral("사"), {}});
   build(list);
   writeAll(sound(names::sinoNumber(4)), "replaced by a teacher");
 

@@ -174,8 +174,20 @@ QStringList validLines() {
 }
 
 TEST(ContentListParse, ReadsEveryKindOfRecord) {
-  const ContentList list = parseContentList(validLines().join(u'\n'));
-  ASSERT_EQ(list.recordings.size(), 1u);
+  QStringList lines = validLines();
+  lines.append(QStringLiteral("recording\t漢数詞016_00.wav\t십육\t심뉵"));
+  lines.append(QStringLiteral("syllable\tssa\t싸\t[[ss'a]]"));
+  const ContentList list = parseContentList(lines.join(u'\n'));
+  const std::vector<Utterance> spoken = utterances(list);
+  ASSERT_EQ(spoken.size(), 2u + 16 + 4);
+  EXPECT_EQ(spoken[0].spoken, QStringLiteral("일"));
+  EXPECT_EQ(spoken[1].text, QStringLiteral("십육"));
+  EXPECT_EQ(spoken[1].spoken, QStringLiteral("심뉵"));
+  EXPECT_EQ(spoken.back().fileName, names::hardSound(QStringLiteral("ssa")));
+  EXPECT_EQ(spoken.back().spoken, QStringLiteral("[[ss'a]]"));
+  EXPECT_TRUE(spoken.back().syllable);
+  EXPECT_FALSE(spoken[1].syllable);
+  ASSERT_EQ(list.recordings.size(), 2u);
   EXPECT_EQ(list.recordings[0].korean, QStringLiteral("일"));
   ASSERT_EQ(list.minuteRows.size(), 16u);
   EXPECT_EQ(list.minuteRows[3].namePart, QStringLiteral("03"));
@@ -218,6 +230,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BrokenCase{"unknown kind", 0, "picture\tx.JPG", "line 23: unknown record kind"},
         BrokenCase{"missing field", 2, "recording\t漢数詞001_00.wav", "line 2: recording needs 3"},
+        BrokenCase{"field after spoken as", 2, "recording\t漢数詞001_00.wav\t일\t일\t일",
+                   "recording needs 3 or 4 tab-separated fields, found 5"},
+        BrokenCase{"empty spoken as", 2, "recording\t漢数詞001_00.wav\t일\t", "empty field"},
         BrokenCase{"empty text", 2, "recording\t漢数詞001_00.wav\t ", "line 2: empty field"},
         BrokenCase{"folder in a name", 2, "recording\t../x.wav\t일", "not a plain .wav"},
         BrokenCase{"not a wav", 2, "recording\tMemorizeFile.csv\t일", "not a plain .wav"},

@@ -7,6 +7,7 @@
 #include "Buzzers.h"
 #include "Loudness.h"
 #include "Pcm.h"
+#include "SyllableAcoustics.h"
 #include "WaveFile.h"
 
 namespace lumora::contentgen {
@@ -123,6 +124,19 @@ TEST(Loudness, NormalizeLeavesSilenceAlone) {
   EXPECT_EQ(normalizeLoudness(silence).samples, silence.samples);
 }
 
+TEST(WaveFile, ReadsBackWhatItWritesAndNothingElse) {
+  const Pcm sound{22050, {1, -2, 0x1234, -32768}};
+  const std::optional<Pcm> decoded = decodeWave(encodeWave(sound));
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(decoded->sampleRate, 22050);
+  EXPECT_EQ(decoded->samples, sound.samples);
+  QByteArray stereo = encodeWave(sound);
+  stereo[22] = 2;
+  EXPECT_FALSE(decodeWave(stereo).has_value());
+  EXPECT_FALSE(decodeWave(encodeWave(sound).left(40)).has_value());
+  EXPECT_FALSE(decodeWave("RIFF teacher's own recording").has_value());
+}
+
 TEST(WaveFile, WritesTheCanonicalPcmHeaderAndLittleEndianSamples) {
   const QByteArray bytes = encodeWave({22050, {1, -2, 0x1234}});
   ASSERT_EQ(bytes.size(), 44 + 6);
@@ -177,6 +191,51 @@ TEST(Buzzers, StartAndEndQuietlyWithoutClipping) {
     EXPECT_LT(std::abs(sound.samples.back()), 2000);
     for (const std::int16_t sample : sound.samples) ASSERT_LT(std::abs(int{sample}), 32767);
   }
+}
+
+// A made-up syllable: silence, `hissMs` of noise, then 300 ms of a buzzy vowel at `vowelHz`.
+Pcm syllable(double hissMs, double vowelHz) {
+  constexpr int kRate = 22050;
+  Pcm sound{kRate, std::vector<std::int16_t>(kRate / 100, 0)};
+  std::uint32_t noise = 12345;
+  for (int i = 0; i < static_cast<int>(hissMs * kRate / 1000); ++i) {
+    noise = noise * 1664525u + 1013904223u;
+    sound.samples.push_back(static_cast<std::int16_t>(static_cast<int>(noise >> 20) - 2048));
+  }
+  for (int i = 0; i < kRate * 3 / 10; ++i) {
+    double wave = 0;
+    for (int harmonic = 1; harmonic <= 8; ++harmonic) {
+      wave += std::sin(2 * M_PI * harmonic * vowelHz * i / kRate) / harmonic;
+    }
+    sound.samples.push_back(static_cast<std::int16_t>(6000 * wave));
+  }
+  return sound;
+}
+
+struct OnsetCase {
+  double hissMs;
+  double vowelHz;
+};
+
+class SyllableOnsetTest : public testing::TestWithParam<OnsetCase> {};
+
+TEST_P(SyllableOnsetTest, FindsTheBreathBeforeTheVowelAndItsPitch) {
+  const SyllableOnset onset = measureOnset(syllable(GetParam().hissMs, GetParam().vowelHz));
+  EXPECT_NEAR(onset.voicelessMs, GetParam().hissMs, 10);
+  EXPECT_NEAR(onset.pitchHz, GetParam().vowelHz, GetParam().vowelHz * 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(SyllableAcoustics, SyllableOnsetTest,
+                         testing::Values(OnsetCase{0, 120}, OnsetCase{40, 80}, OnsetCase{90, 100},
+                                         OnsetCase{180, 220}));
+
+TEST(SyllableAcoustics, DistanceGrowsWithTheDifferenceOfSound) {
+  const Pcm plain = syllable(40, 100);
+  EXPECT_EQ(spectralDistance(plain, plain), 0);
+  const double lowerPitch = spectralDistance(plain, syllable(40, 80));
+  const double longerHiss = spectralDistance(plain, syllable(120, 100));
+  EXPECT_GT(longerHiss, 3 * lowerPitch);
+  EXPECT_DOUBLE_EQ(spectralDistance(syllable(120, 100), plain), longerHiss);
 }
 
 }  // namespace

@@ -15,8 +15,10 @@ namespace lumora::contentgen {
 QByteArray spokenRecording(const Pcm& speech) {
   const int margin = static_cast<int>(std::lround(kSpeechMarginSeconds * speech.sampleRate));
   // Loudness is measured without the silence; trimming again afterwards removes the quiet
-  // edges that scaling down has turned into silence.
-  return encodeWave(trimSilence(normalizeLoudness(trimSilence(speech, margin)), margin));
+  // edges that scaling down has turned into silence, and a short syllable's loudness moves
+  // with its edges, so it is measured once more on what is kept.
+  const Pcm trimmed = trimSilence(normalizeLoudness(trimSilence(speech, margin)), margin);
+  return encodeWave(normalizeLoudness(trimmed));
 }
 
 BuildReport buildContent(const ContentList& list, const QString& appFolder,
@@ -25,15 +27,12 @@ BuildReport buildContent(const ContentList& list, const QString& appFolder,
   const auto putSound = [&](const QString& name, const QByteArray& bytes) {
     files.put(names::kSoundFolder + u'/' + name, bytes);
   };
-  const auto putSpeech = [&](const QString& name, const QString& korean) {
-    putSound(name, spokenRecording(speak(korean)));
-  };
-
-  for (const Recording& recording : list.recordings)
-    putSpeech(recording.fileName, recording.korean);
-  for (const MinuteRow& row : list.minuteRows) putSpeech(names::minute(row.namePart), row.korean);
+  for (const Utterance& utterance : utterances(list)) {
+    const bool low = utterance.syllable && onsetSeries(utterance.text) == OnsetSeries::Lax;
+    putSound(utterance.fileName,
+             spokenRecording(speak(utterance.spoken, low ? Pitch::Low : Pitch::Normal)));
+  }
   for (const Syllable& syllable : list.syllables) {
-    putSpeech(names::hardSound(syllable.name), syllable.hangul);
     files.put(names::kPictureFolder + u'/' + names::picture(syllable.name),
               renderSyllablePicture(syllable.hangul));
   }

@@ -19,17 +19,20 @@ class Parser {
     const QStringList fields = line.split(u'\t');
     const QString& kind = fields.front();
     if (kind == u"recording") {
-      expectFields(fields, 3);
-      list_.recordings.push_back({plainWaveName(fields[1]), text(fields[2])});
+      expectFields(fields, 3, 4);
+      list_.recordings.push_back(
+          {plainWaveName(fields[1]), text(fields[2]), optionalText(fields, 3)});
     } else if (kind == u"minute") {
-      expectFields(fields, 6);
+      expectFields(fields, 6, 7);
       list_.minuteRows.push_back({text(fields[1]), number(fields[2], 1, 2),
-                                  number(fields[3], 0, 59), text(fields[4]), text(fields[5])});
+                                  number(fields[3], 0, 59), text(fields[4]), text(fields[5]),
+                                  optionalText(fields, 6)});
     } else if (kind == u"syllable") {
-      expectFields(fields, 3);
-      list_.syllables.push_back({syllableName(fields[1]), text(fields[2])});
+      expectFields(fields, 3, 4);
+      list_.syllables.push_back(
+          {syllableName(fields[1]), text(fields[2]), optionalText(fields, 3)});
     } else if (kind == u"confusable") {
-      expectFields(fields, 7);
+      expectFields(fields, 7, 7);
       list_.confusableRows.push_back(confusableRow(fields));
     } else {
       fail(QStringLiteral("unknown record kind \"%1\"").arg(kind));
@@ -51,13 +54,20 @@ class Parser {
     throw ContentError(QStringLiteral("content list line %1: %2").arg(lineNumber_).arg(message));
   }
 
-  void expectFields(const QStringList& fields, int count) const {
-    if (fields.size() != count) {
+  // `fewest` fields, or up to `most` when the record has optional trailing fields.
+  void expectFields(const QStringList& fields, int fewest, int most) const {
+    if (fields.size() < fewest || fields.size() > most) {
       fail(QStringLiteral("%1 needs %2 tab-separated fields, found %3")
-               .arg(fields.front())
-               .arg(count)
+               .arg(fields.front(), fewest == most
+                                        ? QString::number(fewest)
+                                        : QStringLiteral("%1 or %2").arg(fewest).arg(most))
                .arg(fields.size()));
     }
+  }
+
+  // The optional field at `index`; empty when the record ends before it.
+  QString optionalText(const QStringList& fields, int index) const {
+    return index < fields.size() ? text(fields[index]) : QString();
   }
 
   QString text(const QString& field) const {
@@ -155,12 +165,9 @@ class Parser {
   }
 
   void checkUniqueSoundFiles() const {
-    QStringList files;
-    for (const Recording& recording : list_.recordings) files.append(recording.fileName);
-    for (const MinuteRow& row : list_.minuteRows) files.append(names::minute(row.namePart));
-    for (const Syllable& syllable : list_.syllables) files.append(names::hardSound(syllable.name));
     QSet<QString> seen;
-    for (const QString& file : files) {
+    for (const Utterance& utterance : utterances(list_)) {
+      const QString& file = utterance.fileName;
       if (seen.contains(file)) fail(QStringLiteral("%1 would be written twice").arg(file));
       seen.insert(file);
     }
@@ -171,6 +178,21 @@ class Parser {
 };
 
 }  // namespace
+
+std::vector<Utterance> utterances(const ContentList& list) {
+  std::vector<Utterance> all;
+  const auto add = [&](const QString& fileName, const QString& text, const QString& spokenAs,
+                       bool syllable) {
+    all.push_back({fileName, text, spokenAs.isEmpty() ? text : spokenAs, syllable});
+  };
+  for (const Recording& recording : list.recordings)
+    add(recording.fileName, recording.korean, recording.spokenAs, false);
+  for (const MinuteRow& row : list.minuteRows)
+    add(names::minute(row.namePart), row.korean, row.spokenAs, false);
+  for (const Syllable& syllable : list.syllables)
+    add(names::hardSound(syllable.name), syllable.hangul, syllable.spokenAs, true);
+  return all;
+}
 
 ContentList parseContentList(const QString& text) {
   Parser parser;

@@ -11,6 +11,7 @@ namespace lumora::contentgen {
 struct Recording {
   QString fileName;
   QString korean;
+  QString spokenAs;  // how the voice is to say it, when the spelling misleads it; else empty
 };
 
 // One row of the minute table; its recording is named from the name part.
@@ -20,12 +21,14 @@ struct MinuteRow {
   int minute = 0;
   QString namePart;
   QString korean;
+  QString spokenAs;
 };
 
 // A hard-to-hear syllable: the ASCII name that file names and the table use, and its Hangul.
 struct Syllable {
   QString name;
   QString hangul;
+  QString spokenAs;
 };
 
 // One row of the hard-to-hear table: three syllable names with their answer flags.
@@ -40,6 +43,18 @@ struct ContentList {
   std::vector<Syllable> syllables;
   std::vector<ConfusableRow> confusableRows;
 };
+
+// One spoken file of the sound folder: its name, its text as the learner reads it, and what
+// the voice is given to say (a Hangul respelling, espeak-ng phonemes in [[ ]], or the text).
+struct Utterance {
+  QString fileName;
+  QString text;
+  QString spoken;
+  bool syllable = false;  // a hard-to-hear syllable, said on its own
+};
+
+// Every spoken file of the list, in list order: recordings, minute rows, syllables.
+std::vector<Utterance> utterances(const ContentList& list);
 
 // Reads the tab-separated list; throws ContentError naming the line of the first fault.
 // Beside the line format it enforces what the program relies on: exactly 16 minute rows

@@ -3,6 +3,9 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "ContentError.h"
 
 namespace lumora::contentgen {
@@ -10,6 +13,11 @@ namespace {
 
 // Slower than the engine's default of 175 words a minute: the listeners are learners.
 constexpr int kWordsPerMinute = 140;
+
+// The engine's pitch setting (0 to 100) for each pitch; the low one starts the vowel about a
+// fifth lower than the normal one.
+constexpr int kNormalPitch = 50;
+constexpr int kLowPitch = 25;
 
 // The engine hands over its samples in pieces; each speak() call passes its Pcm along.
 int collectSamples(short* samples, int count, espeak_EVENT* events) {
@@ -38,6 +46,34 @@ class Engine {
   Engine& operator=(const Engine&) = delete;
 };
 
+// While it lives, the engine writes the phonemes of what it speaks into memory, one line per
+// clause.
+class PhonemeTrace {
+ public:
+  PhonemeTrace() : stream_(open_memstream(&buffer_, &size_)) {
+    if (stream_ == nullptr) throw ContentError(QStringLiteral("no memory for the phoneme trace"));
+    espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, stream_);
+  }
+  ~PhonemeTrace() {
+    espeak_SetPhonemeTrace(0, nullptr);
+    std::fclose(stream_);
+    std::free(buffer_);
+  }
+  PhonemeTrace(const PhonemeTrace&) = delete;
+  PhonemeTrace& operator=(const PhonemeTrace&) = delete;
+
+  // The phonemes so far, the clauses separated by single spaces.
+  QString text() const {
+    std::fflush(stream_);
+    return QString::fromUtf8(buffer_, static_cast<qsizetype>(size_)).simplified();
+  }
+
+ private:
+  char* buffer_ = nullptr;
+  std::size_t size_ = 0;
+  FILE* stream_;
+};
+
 }  // namespace
 
 EspeakSpeech::EspeakSpeech() {
@@ -50,14 +86,21 @@ EspeakSpeech::EspeakSpeech() {
   sound_.sampleRate = espeak_ng_GetSampleRate();
 }
 
-Pcm EspeakSpeech::speak(const QString& korean) {
+Pcm EspeakSpeech::speak(const QString& korean, Pitch pitch) {
   sound_.samples.clear();
+  espeak_SetParameter(espeakPITCH, pitch == Pitch::Low ? kLowPitch : kNormalPitch, 0);
   const QByteArray utf8 = korean.toUtf8();
   const espeak_ERROR result = espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                           espeakCHARS_UTF8, nullptr, &sound_);
+                                           espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &sound_);
   if (result != EE_OK)
     throw ContentError(QStringLiteral("espeak-ng cannot say \"%1\"").arg(korean));
   return sound_;
+}
+
+QString EspeakSpeech::phonemes(const QString& korean) {
+  const PhonemeTrace trace;
+  speak(korean);
+  return trace.text();
 }
 
 }  // namespace lumora::contentgen

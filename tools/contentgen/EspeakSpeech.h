@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "OnsetSeries.h"
 #include "Pcm.h"
 
 namespace lumora::contentgen {
@@ -9,7 +10,7 @@ namespace lumora::contentgen {
 // Korean speech from the espeak-ng library, synthesized synchronously into memory. The
 // library is one global engine: use one instance at a time. The engine carries state from
 // one utterance to the next, so its output is reproducible per process: the same texts in the
-// same order give the same samples.
+// same order give the same samples. Text may hold espeak-ng phonemes between [[ and ]].
 class EspeakSpeech {
  public:
   EspeakSpeech();  // throws ContentError when the engine or its Korean voice is missing
@@ -17,7 +18,10 @@ class EspeakSpeech {
   EspeakSpeech& operator=(const EspeakSpeech&) = delete;
 
   // The spoken text, untrimmed, at the engine's sample rate.
-  Pcm speak(const QString& korean);
+  Pcm speak(const QString& korean, Pitch pitch = Pitch::Normal);
+
+  // The phonemes the voice speaks for the text, as `espeak-ng -x` shows them.
+  QString phonemes(const QString& korean);
 
  private:
   Pcm sound_;  // filled by the engine's callback during speak()

@@ -1,6 +1,7 @@
 #include "Pcm.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace lumora::contentgen {
@@ -18,6 +19,13 @@ Pcm trimSilence(const Pcm& sound, int margin) {
   const auto begin = first - std::min<std::ptrdiff_t>(margin, first - samples.begin());
   const auto end = last + std::min<std::ptrdiff_t>(margin, samples.end() - last);
   return {sound.sampleRate, {begin, end}};
+}
+
+double rmsLevel(const std::vector<std::int16_t>& samples) {
+  if (samples.empty()) return 0;
+  double sum = 0;
+  for (const std::int16_t sample : samples) sum += static_cast<double>(sample) * sample;
+  return std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
 }  // namespace lumora::contentgen

@@ -22,4 +22,7 @@ inline constexpr int kSilenceThreshold = 328;
 // samples.
 Pcm trimSilence(const Pcm& sound, int margin);
 
+// RMS level of the samples; 0 for none.
+double rmsLevel(const std::vector<std::int16_t>& samples);
+
 }  // namespace lumora::contentgen

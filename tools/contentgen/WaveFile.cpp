@@ -11,6 +11,11 @@ void appendLittleEndian(QByteArray& bytes, T value) {
   bytes.append(reinterpret_cast<const char*>(&stored), sizeof stored);
 }
 
+template <typename T>
+T littleEndianAt(const QByteArray& bytes, qsizetype offset) {
+  return qFromLittleEndian<T>(bytes.constData() + offset);
+}
+
 }  // namespace
 
 QByteArray encodeWave(const Pcm& sound) {
@@ -37,6 +42,32 @@ QByteArray encodeWave(const Pcm& sound) {
   appendLittleEndian(bytes, dataSize);
   for (const std::int16_t sample : sound.samples) appendLittleEndian(bytes, sample);
   return bytes;
+}
+
+std::optional<Pcm> decodeWave(const QByteArray& bytes) {
+  if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return {};
+  std::optional<Pcm> sound;
+  bool pcmMono16 = false;
+  // Chunks follow the RIFF header; each is padded to an even size.
+  for (qsizetype at = 12; at + 8 <= bytes.size();) {
+    const QByteArray id = bytes.mid(at, 4);
+    const qsizetype size = littleEndianAt<std::uint32_t>(bytes, at + 4);
+    const qsizetype body = at + 8;
+    if (size > bytes.size() - body) return {};
+    if (id == "fmt " && size >= 16) {
+      pcmMono16 = littleEndianAt<std::uint16_t>(bytes, body) == 1 &&
+                  littleEndianAt<std::uint16_t>(bytes, body + 2) == 1 &&
+                  littleEndianAt<std::uint16_t>(bytes, body + 14) == 16;
+      sound = Pcm{static_cast<int>(littleEndianAt<std::uint32_t>(bytes, body + 4)), {}};
+    } else if (id == "data" && sound && pcmMono16) {
+      for (qsizetype offset = body; offset + 1 < body + size; offset += 2) {
+        sound->samples.push_back(littleEndianAt<std::int16_t>(bytes, offset));
+      }
+      return sound;
+    }
+    at = body + size + (size & 1);
+  }
+  return {};
 }
 
 }  // namespace lumora::contentgen

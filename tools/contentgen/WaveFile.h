@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <optional>
 
 #include "Pcm.h"
 
@@ -8,5 +9,9 @@ namespace lumora::contentgen {
 
 // The sound as a canonical 44-byte-header RIFF/WAVE file: PCM, mono, 16 bits.
 QByteArray encodeWave(const Pcm& sound);
+
+// The sound of a 16-bit mono PCM WAV file, the form encodeWave writes and the program plays;
+// nullopt for any other file.
+std::optional<Pcm> decodeWave(const QByteArray& bytes);
 
 }  // namespace lumora::contentgen

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace lumora::contentgen {
+
+// The three series of Korean stops and affricates, which learners tell apart by the burst,
+// the breath before the vowel and the pitch the vowel starts on.
+enum class OnsetSeries { None, Lax, Aspirated, Tense };
+
+// The series of the first syllable's initial consonant: ㄱ ㄷ ㅂ ㅈ lax, ㅋ ㅌ ㅍ ㅊ aspirated,
+// ㄲ ㄸ ㅃ ㅉ tense; None for fricatives, sonorants, a silent ㅇ and anything not Hangul.
+OnsetSeries onsetSeries(const QString& hangul);
+
+// The pitch a syllable is spoken on: Seoul Korean starts the vowel after a lax stop or
+// affricate clearly lower than after an aspirated or tense one.
+enum class Pitch { Normal, Low };
+
+}  // namespace lumora::contentgen
