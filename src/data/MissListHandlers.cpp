@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "data/MissFileFolder.h"
 #include "data/MissList.h"
 #include "data/MissListFile.h"
 #include "quiz/RecordingNames.h"
@@ -29,7 +30,8 @@ void Form1::saveMissFile() {
           Dialogs::Answer::Yes) {
     return;
   }
-  if (const auto error = writeMissFile(soundDir + names::kMissFile, missFileRecords(missList))) {
+  if (const auto error =
+          writeMissFile(missFileFolder(soundDir) + names::kMissFile, missFileRecords(missList))) {
     platform_.dialogs->warning(kApplicationTitle,
                                QStringLiteral("不正解分のデータを記録できませんでした。\n%1\n"
                                               "前に記録したファイルはそのまま残っています。")
@@ -38,7 +40,7 @@ void Form1::saveMissFile() {
 }
 
 void Form1::loadMissFile() {
-  if (const auto error = readMissFile(soundDir + names::kMissFile, missList)) {
+  if (const auto error = readMissFile(missFileFolder(soundDir) + names::kMissFile, missList)) {
     platform_.dialogs->warning(kApplicationTitle,
                                QStringLiteral("不正解分のデータを読み込めませんでした。\n%1\n"
                                               "今の不正解分のデータはそのままです。")
