@@ -24,3 +24,5 @@ echo "== Plain build =="
 run_suite build/test -DCMAKE_BUILD_TYPE=Debug -DLUMORA_BUILD_BENCHMARKS=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
+echo "== Debian package, installed and started as a learner =="
+bash scripts/package-test.sh
