@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev
-  dpkg-dev fakeroot file lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

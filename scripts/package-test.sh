@@ -57,6 +57,6 @@ cmake -S . -B "$archive_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_BUIL
   -DLUMORA_BUILD_CONTENT=OFF -DLUMORA_CONTENT_ARCHIVE="$PWD/$build/lumora-content.tar.zst" >/dev/null
 cmake --build "$archive_build" --target lumora_content
 for folder in 韓国語ヒヤリング音源 ハングル画像; do
-  diff -r --no-dereference "$build/$folder" "$archive_build/$folder"
+  diff -r --no-dereference -x MemorizeFile.csv "$build/$folder" "$archive_build/$folder"
 done
 echo "package test passed"

@@ -49,6 +49,8 @@ struct FolderCase {
   bool soundFolderWritable;
 };
 
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+
 class MissFileFolderTest : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(MissFileFolderTest, SavesAndLoadsTheListWhereTheLearnerCanWrite) {
