@@ -31,5 +31,7 @@ echo "== The real window, driven by keys and the accessibility bus =="
 bash tests/e2e/run.sh build/test/lumora
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
+echo "== Debian package, installed and started as a learner =="
+bash scripts/package-test.sh
 echo "== Fuzzing =="
 bash scripts/fuzz.sh

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "data/MissFileFolder.h"
 #include "data/MissList.h"
 #include "data/MissListFile.h"
 #include "data/RecordingNames.h"
@@ -7,7 +8,7 @@ namespace lumora {
 namespace {
 
 // The one place that says where the list is kept.
-QString missFilePath(const Form1& form) { return form.soundDir + names::kMissFile; }
+QString missFilePath(const Form1& form) { return missFileFolder(form.soundDir) + names::kMissFile; }
 
 }  // namespace
 
