@@ -45,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     RecordingScript, RecordingScriptTest,
     testing::Values(MeaningCase{"漢数詞017_00.wav", "漢数詞", "17（漢数詞）", "一語"},
                     MeaningCase{"固有数詞100_00.wav", "固有数詞", "100（固有数詞）", "一語"},
+                    MeaningCase{"固有数詞008_00.wav", "固有数詞", "8（固有数詞）", "発音 [여덜]"},
                     MeaningCase{"月M03_01.wav", "月", "3月", "平らな"},
                     MeaningCase{"日D31_00.wav", "日", "31日", "平らな"},
                     MeaningCase{"水曜4_00.wav", "曜日", "水曜日", "一語"},

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "OnsetSeries.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -47,35 +48,48 @@ QString meaningPart(const QString& captured) {
   return number ? QString::number(value) : captured;
 }
 
+// A Hangul respelling is how the word really sounds (여덟 said [여덜]); phoneme input for the
+// voice means nothing to a teacher and is left out.
+QString withSpokenForm(const QString& howToSay, const QString& spokenAs) {
+  if (spokenAs.isEmpty() || spokenAs.startsWith(QStringLiteral("[["))) return howToSay;
+  return QStringLiteral("%1（発音 [%2]）").arg(howToSay, spokenAs);
+}
+
 ScriptLine recordingLine(const Recording& recording) {
   for (const Family& family : families()) {
     const QRegularExpressionMatch match = family.pattern.match(recording.fileName);
     if (match.hasMatch()) {
       return {family.category, recording.fileName, recording.korean,
-              family.meaning.arg(meaningPart(match.captured(1))), family.howToSay};
+              family.meaning.arg(meaningPart(match.captured(1))),
+              withSpokenForm(family.howToSay, recording.spokenAs)};
     }
   }
-  return {QStringLiteral("その他"), recording.fileName, recording.korean, {}, kOneWord};
+  return {QStringLiteral("その他"),
+          recording.fileName,
+          recording.korean,
+          {},
+          withSpokenForm(kOneWord, recording.spokenAs)};
 }
 
 // What the learner must hear in a syllable, from its first consonant: the lax, aspirated and
 // tense series differ in breath and in the pitch the vowel starts at.
 QString howToSaySyllable(const QString& hangul) {
-  constexpr char16_t kFirstSyllable = 0xAC00;
-  constexpr int kSyllablesPerInitial = 588;
-  constexpr int kFinals = 28;
-  const int index = hangul.isEmpty() ? -1 : hangul.front().unicode() - kFirstSyllable;
-  if (index < 0 || index >= 19 * kSyllablesPerInitial) return kOneWord;
-  // Initial consonant indices of Unicode Hangul syllables.
-  static const QList<int> lax{0, 3, 7, 9, 12};        // ㄱ ㄷ ㅂ ㅅ ㅈ
-  static const QList<int> aspirated{14, 15, 16, 17};  // ㅊ ㅋ ㅌ ㅍ
-  static const QList<int> tense{1, 4, 8, 10, 13};     // ㄲ ㄸ ㅃ ㅆ ㅉ
-  const int initial = index / kSyllablesPerInitial;
-  if (index % kFinals != 0) return QStringLiteral("1音節で、終声（パッチム）をはっきり閉じる");
-  if (lax.contains(initial)) return QStringLiteral("平音：息は弱く、低めの高さで始める");
-  if (aspirated.contains(initial)) return QStringLiteral("激音：強い息を伴い、高めの高さで始める");
-  if (tense.contains(initial)) {
-    return QStringLiteral("濃音：息を出さず喉を締めて、高めの高さで始める");
+  constexpr int kPlainS = 9;  // ㅅ, which with ㅆ forms the fricative pair
+  constexpr int kTenseS = 10;
+  const auto shape = firstSyllableShape(hangul);
+  if (!shape) return kOneWord;
+  if (shape->closed) return QStringLiteral("1音節で、終声（パッチム）をはっきり閉じる");
+  if (shape->initial == kPlainS) return QStringLiteral("平音：息は弱く、やわらかく始める");
+  if (shape->initial == kTenseS) return QStringLiteral("濃音：喉を締めて、摩擦を長く強く");
+  switch (onsetSeries(hangul)) {
+    case OnsetSeries::Lax:
+      return QStringLiteral("平音：息は弱く、低めの高さで始める");
+    case OnsetSeries::Aspirated:
+      return QStringLiteral("激音：強い息を伴い、高めの高さで始める");
+    case OnsetSeries::Tense:
+      return QStringLiteral("濃音：息を出さず喉を締めて、高めの高さで始める");
+    case OnsetSeries::None:
+      break;
   }
   return QStringLiteral("1音節で、母音の口の形をはっきり");
 }
@@ -111,8 +125,8 @@ std::vector<ScriptLine> scriptLines(const ContentList& list) {
   std::vector<ScriptLine> lines;
   for (const Recording& recording : list.recordings) lines.push_back(recordingLine(recording));
   for (const MinuteRow& row : list.minuteRows) {
-    lines.push_back(
-        {QStringLiteral("分"), names::minute(row.namePart), row.korean, row.label, kSeparateWord});
+    lines.push_back({QStringLiteral("分"), names::minute(row.namePart), row.korean, row.label,
+                     withSpokenForm(kSeparateWord, row.spokenAs)});
   }
   for (const Syllable& syllable : list.syllables) {
     lines.push_back({QStringLiteral("難聴音"), names::hardSound(syllable.name), syllable.hangul,
