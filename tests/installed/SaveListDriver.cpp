@@ -15,11 +15,12 @@ namespace {
 constexpr int kPollMs = 100;
 constexpr int kTimeLimitMs = 60000;
 
+// Controls carry their own names as object names, whatever they show.
 template <typename Widget>
-Widget* findByName(const QString& accessibleName) {
+Widget* findByName(const QString& objectName) {
   for (QWidget* widget : QApplication::allWidgets()) {
     auto* found = qobject_cast<Widget*>(widget);
-    if (found && found->accessibleName() == accessibleName) return found;
+    if (found && found->objectName() == objectName) return found;
   }
   return nullptr;
 }
@@ -43,8 +44,8 @@ void answerTheResetQuestion() {
 }
 
 void saveAndLoad() {
-  auto* save = findByName<QAbstractButton>(QStringLiteral("不正解分記録"));
-  auto* load = findByName<QAbstractButton>(QStringLiteral("不正解分読込"));
+  auto* save = findByName<QAbstractButton>(QStringLiteral("data_save"));
+  auto* load = findByName<QAbstractButton>(QStringLiteral("data_load"));
   auto* count = findByName<QLabel>(QStringLiteral("不正解問数"));
   if (!save || !load || !count || !save->isVisible()) {
     QTimer::singleShot(kPollMs, saveAndLoad);
