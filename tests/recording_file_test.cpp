@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "WaveFile.h"
-#include "sound/RecordingFile.h"
+#include "data/RecordingFile.h"
 #include "sound/SdlAudioOutput.h"
 
 namespace lumora {

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <optional>
 
-#include "sound/RecordingFault.h"
+#include "data/RecordingFault.h"
 
 namespace lumora {
 

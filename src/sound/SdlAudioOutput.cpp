@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <future>
 
+#include "data/RecordingFile.h"
 #include "sound/DecodedCache.h"
-#include "sound/RecordingFile.h"
 
 namespace lumora {
 namespace {

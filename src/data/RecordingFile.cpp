@@ -1,4 +1,4 @@
-#include "sound/RecordingFile.h"
+#include "data/RecordingFile.h"
 
 #include <QFile>
 #include <QFileInfo>

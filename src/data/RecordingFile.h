@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "sound/RecordingFault.h"
+#include "data/RecordingFault.h"
 
 // Reading a recording and checking its WAV header before anything is decoded, so that a
 // file declaring an absurd rate or length cannot stall the window or fill the memory.

@@ -1,4 +1,4 @@
-#include "sound/RecordingFault.h"
+#include "data/RecordingFault.h"
 
 #include <QDir>
 
