@@ -1,6 +1,7 @@
 #include "RecordingScript.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "OnsetSeries.h"
 #include "data/RecordingNames.h"
@@ -95,25 +96,10 @@ QString howToSaySyllable(const QString& hangul) {
 }
 
 const QString kTwoPartNote = QStringLiteral(
-    "<p class=\"note\">二つの録音を続けて流す問題があります（月日の問題では月のあとに日、時間の問題"
-    "では時のあとに分）。どちらも文の一部としてではなく<strong>独立した一語</strong>として、上げも"
-    "下げもしない<strong>平らな（中立の）イントネーション</strong>で録音してください。つなげて"
-    "聞いても自然に聞こえます。</p>\n");
-
-// What a section says before its table.
-QString sectionNote(const QString& category) {
-  if (category == u"月" || category == u"日" || category == u"時" || category == u"分") {
-    return kTwoPartNote;
-  }
-  if (category == u"難聴音") {
-    return QStringLiteral(
-        "<p class=\"note\">1音節ずつ、同じ長さと強さで。同じ行の3音節は、聞き分ける違い"
-        "（子音・母音・終声）のほかは同じように言ってください。一つの行の中で先生の声と合成"
-        "音声を混ぜると、声の違いで答えが分かってしまいます：行ごとに3つともそろえて"
-        "録音してください。</p>\n");
-  }
-  return {};
-}
+    "二つの録音を続けて流す問題があります（月日の問題では月のあとに日、時間の問題では時のあとに"
+    "分）。どちらも文の一部としてではなく<strong>独立した一語</strong>として、上げも下げもしない"
+    "<strong>平らな（中立の）イントネーション</strong>で録音してください。つなげて聞いても自然に"
+    "聞こえます。");
 
 QString cell(const QString& text) {
   return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
@@ -136,12 +122,32 @@ std::vector<ScriptLine> scriptLines(const ContentList& list) {
   return lines;
 }
 
-QByteArray recordingScript(const ContentList& list) {
-  const std::vector<ScriptLine> lines = scriptLines(list);
+std::vector<ScriptLine> scriptOrder(const ContentList& list) {
+  std::vector<ScriptLine> lines = scriptLines(list);
   QStringList categories;
   for (const ScriptLine& line : lines) {
     if (!categories.contains(line.category)) categories.append(line.category);
   }
+  std::stable_sort(lines.begin(), lines.end(), [&](const ScriptLine& a, const ScriptLine& b) {
+    return categories.indexOf(a.category) < categories.indexOf(b.category);
+  });
+  return lines;
+}
+
+QString categoryNote(const QString& category) {
+  if (category == u"月" || category == u"日" || category == u"時" || category == u"分") {
+    return kTwoPartNote;
+  }
+  if (category == u"難聴音") {
+    return QStringLiteral(
+        "1音節ずつ、同じ長さと強さで。同じ行の3音節は、聞き分ける違い（子音・母音・終声）のほかは"
+        "同じように言ってください。一つの行の中で先生の声と合成音声を混ぜると、声の違いで答えが"
+        "分かってしまいます：行ごとに3つともそろえて録音してください。");
+  }
+  return {};
+}
+
+QByteArray recordingScript(const ContentList& list) {
   QString html = QStringLiteral(
       "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<title>Lumora 録音台本</title>\n<style>\n"
@@ -155,18 +161,24 @@ QByteArray recordingScript(const ContentList& list) {
       "<p>1つの録音に1つの語を、表のファイル名で保存してください（拡張子は自由：WAV、FLAC、Ogg "
       "など。サンプリング周波数・ビット数・チャンネル数も自由）。語の直前から録音を始め、前後の"
       "無音は自動で切り取られ、音量もそろえられます。録音をまとめたフォルダーを "
-      "<code>lumora-import</code> で取り込みます。</p>\n");
-  for (const QString& category : categories) {
-    html += QStringLiteral("<h2>%1</h2>\n").arg(category.toHtmlEscaped()) + sectionNote(category);
-    html += QStringLiteral(
-        "<table>\n<tr><th>ファイル名</th><th>韓国語</th><th>意味</th><th>言い方</th></tr>\n");
-    for (const ScriptLine& line : lines) {
-      if (line.category != category) continue;
-      html += QStringLiteral("<tr>") + cell(line.fileName) + cell(line.korean) +
-              cell(line.meaning) + cell(line.howToSay) + QStringLiteral("</tr>\n");
+      "<code>lumora-import</code> で取り込みます。<code>lumora-studio</code> を使えば、この順に"
+      "マイクから直接一語ずつ録音できます。</p>\n");
+  QString category;
+  for (const ScriptLine& line : scriptOrder(list)) {
+    if (line.category != category) {
+      if (!category.isEmpty()) html += QStringLiteral("</table>\n");
+      category = line.category;
+      html += QStringLiteral("<h2>%1</h2>\n").arg(category.toHtmlEscaped());
+      if (const QString note = categoryNote(category); !note.isEmpty()) {
+        html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(note);
+      }
+      html += QStringLiteral(
+          "<table>\n<tr><th>ファイル名</th><th>韓国語</th><th>意味</th><th>言い方</th></tr>\n");
     }
-    html += QStringLiteral("</table>\n");
+    html += QStringLiteral("<tr>") + cell(line.fileName) + cell(line.korean) + cell(line.meaning) +
+            cell(line.howToSay) + QStringLiteral("</tr>\n");
   }
+  if (!category.isEmpty()) html += QStringLiteral("</table>\n");
   html += QStringLiteral("</body>\n</html>\n");
   return html.toUtf8();
 }
