@@ -51,19 +51,35 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
                                 .arg(input.fileName(), QString::fromUtf8(error.what())));
       continue;
     }
-    writeWholeFile(appFolder + u'/' + soundPath(target), recording);
+    if (const auto fault = placeTeacherRecording(appFolder, target, recording)) {
+      report.skipped.append(QStringLiteral("%1: 書き込めません（%2%3）")
+                                .arg(input.fileName(), fault->summary(), fault->advice()));
+      continue;
+    }
     taken.insert(target, input.fileName());
     report.placed.append(target);
   }
   return report;
 }
 
-VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
+QSet<QString> teacherRecordings(const ContentList& list, const QString& appFolder) {
   const GeneratedFiles generated(appFolder);
-  const auto isTeachers = [&](const QString& fileName) {
-    return QFileInfo::exists(appFolder + u'/' + soundPath(fileName)) &&
-           !generated.isAsGenerated(soundPath(fileName));
-  };
+  QSet<QString> teachers;
+  for (const ScriptLine& line : scriptLines(list)) {
+    if (QFileInfo::exists(appFolder + u'/' + soundPath(line.fileName)) &&
+        !generated.isAsGenerated(soundPath(line.fileName))) {
+      teachers.insert(line.fileName);
+    }
+  }
+  return teachers;
+}
+
+VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
+  return voiceReport(list, teacherRecordings(list, appFolder));
+}
+
+VoiceReport voiceReport(const ContentList& list, const QSet<QString>& teacherFiles) {
+  const auto isTeachers = [&](const QString& fileName) { return teacherFiles.contains(fileName); };
   VoiceReport report;
   for (const ScriptLine& line : scriptLines(list)) {
     auto category = std::find_if(
