@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sndfile.h>
+#include <QAccessible>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -259,6 +260,22 @@ INSTANTIATE_TEST_SUITE_P(
                                 },
                                 kSpoken, "読み取り専用"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StudioTest, EveryControlHasANameForScreenReaders) {
+  auto window = open();
+  QList<QWidget*> controls;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (widget->focusPolicy() != Qt::NoFocus || qobject_cast<QProgressBar*>(widget) ||
+        dynamic_cast<WaveformView*>(widget) != nullptr) {
+      controls.append(widget);
+    }
+  }
+  EXPECT_GE(controls.size(), 12);
+  for (QWidget* control : controls) {
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+        << control->metaObject()->className();
+  }
+}
 
 TEST_F(StudioTest, AnHourIsHeardWithTheTrainersPauseBeforeItsMinute) {
   settings_.setValue(settings::positionKey(folder_.path()), QStringLiteral("時05時_01.wav"));

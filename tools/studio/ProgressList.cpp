@@ -15,7 +15,6 @@ constexpr int kLineRole = Qt::UserRole;  // a word's index into the lines; a cat
 QLabel* describedLabel(const QString& description, int pointSize) {
   auto* label = new QLabel;
   label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setAccessibleDescription(description);
   if (pointSize > 0) {
     QFont font = label->font();
