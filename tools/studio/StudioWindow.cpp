@@ -201,8 +201,7 @@ void StudioWindow::startTake() {
 
 void StudioWindow::captureTick() {
   if (services_.microphone.lost()) {
-    services_.microphone.stop();
-    timer_.stop();
+    haltCapture();
     take_.reset();
     processed_.reset();
     record_->setEnabled(false);
@@ -221,9 +220,13 @@ void StudioWindow::captureTick() {
   }
 }
 
-void StudioWindow::stopTake() {
+void StudioWindow::haltCapture() {
   services_.microphone.stop();
   timer_.stop();
+}
+
+void StudioWindow::stopTake() {
+  haltCapture();
   take_->append(services_.microphone.newSamples());
   showLevel(meter_, 0, false);
   const TakeProblem problem = take_->problem();
@@ -273,19 +276,18 @@ void StudioWindow::acceptTake() {
   }
   teachers_.insert(file);
   const NamedSound accepted{file, processed_->wave};
+  take_.reset();
+  processed_.reset();
   showProgress();
   const auto next = neighbour(current_, 1);
-  if (next) moveTo(next);
+  showItem(next.value_or(current_));
   tell(next ? QStringLiteral("「%1」を保存しました。").arg(file)
             : QStringLiteral("「%1」を保存しました。これが最後の語です。").arg(file));
   if (playOnAccept_->isChecked()) play({accepted});
 }
 
 void StudioWindow::redoTake() {
-  if (recording()) {
-    services_.microphone.stop();
-    timer_.stop();
-  }
+  haltCapture();
   startTake();
 }
 
@@ -332,10 +334,7 @@ void StudioWindow::moveTo(std::optional<std::size_t> index) {
     tell(QStringLiteral("この先（前）には語がありません。"));
     return;
   }
-  if (recording()) {
-    services_.microphone.stop();
-    timer_.stop();
-  }
+  haltCapture();
   take_.reset();
   processed_.reset();
   showItem(*index);

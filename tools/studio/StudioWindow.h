@@ -67,6 +67,7 @@ class StudioWindow final : public QWidget {
   void openChosenDevice();
   void startTake();
   void stopTake();
+  void haltCapture();
   void showItem(std::size_t index);
   void showProgress();
   void showTakeButtons();
