@@ -43,7 +43,7 @@ StudioWindow::StudioWindow(contentgen::ContentList list, QString appFolder, Stud
       services_(services),
       player_(services.audio, services.clock),
       teachers_(contentgen::teacherRecordings(list_, appFolder_)) {
-  setWindowTitle(QStringLiteral("Lumora 録音スタジオ"));
+  setWindowTitle(kStudioTitle);
   buildControls();
   resize(1280, 720);
   timer_.setInterval(kCaptureInterval);

@@ -22,6 +22,9 @@
 
 namespace lumora::studio {
 
+// The title of the studio's window and of its messages.
+inline const QString kStudioTitle = QStringLiteral("Lumora 録音スタジオ");
+
 // What the studio works with: the sound input and output, the pause of the trainer's clock
 // times, and where the teacher's place and choices are kept between sittings.
 struct StudioServices {

@@ -4,61 +4,21 @@
 // Begins at FILE, a file name of the recording script, else where the teacher stopped.
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <csignal>
 
 #include "ContentError.h"
+#include "CopyPrompt.h"
 #include "LumoraCopy.h"
 #include "SdlMicrophone.h"
 #include "StudioSettings.h"
 #include "StudioWindow.h"
-#include "data/RecordingNames.h"
 #include "sound/SdlAudioOutput.h"
 #include "sound/SystemClock.h"
 
-namespace {
-
-using namespace lumora;
-
-const QString kTitle = QStringLiteral("Lumora 録音スタジオ");
-
-// An installed Lumora belongs to its package: the teacher records into a copy of it in a
-// folder of their own, which runs as it is and can be handed to learners. Empty when the
-// teacher gives up.
-QString writableAppFolder(QString appFolder) {
-  while (!studio::soundFolderWritable(appFolder)) {
-    const auto answer = QMessageBox::question(
-        nullptr, kTitle,
-        QStringLiteral("このフォルダの音声には書き込めません:\n%1\n\nインストールされた Lumora "
-                       "はパッケージのものなので、先生の声は書き込めるフォルダに作る Lumora の"
-                       "コピーに録音します（コピーはそのまま起動でき、学習者にも渡せます）。\n"
-                       "コピーを作るフォルダ、または前に作ったコピーを選んでください。")
-            .arg(QDir::toNativeSeparators(appFolder + u'/' + names::kSoundFolder)),
-        QMessageBox::Open | QMessageBox::Cancel);
-    if (answer != QMessageBox::Open) return {};
-    const QString chosen =
-        QFileDialog::getExistingDirectory(nullptr, QStringLiteral("Lumora のコピーを置くフォルダ"),
-                                          QDir::homePath() + QStringLiteral("/Lumora"));
-    if (chosen.isEmpty()) return {};
-    if (!QDir(chosen + u'/' + names::kSoundFolder).exists()) {
-      if (const auto fault = studio::copyLumora(appFolder, chosen)) {
-        QMessageBox::warning(nullptr, kTitle,
-                             QStringLiteral("Lumora をコピーできませんでした。%1%2\n%3")
-                                 .arg(fault->summary(), fault->advice(), fault->detail()));
-        continue;
-      }
-    }
-    appFolder = chosen;
-  }
-  return appFolder;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  using namespace lumora;
   // Past a file-size limit a write then fails and is told, instead of ending the studio.
   std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
@@ -73,7 +33,7 @@ int main(int argc, char** argv) {
   try {
     list = contentgen::readContentList(contentList);
   } catch (const contentgen::ContentError& error) {
-    QMessageBox::critical(nullptr, kTitle,
+    QMessageBox::critical(nullptr, studio::kStudioTitle,
                           QStringLiteral("録音する語の一覧を読み込めません:\n%1")
                               .arg(QString::fromUtf8(error.what())));
     return 1;
@@ -81,7 +41,7 @@ int main(int argc, char** argv) {
 
   const QStringList args = QCoreApplication::arguments();
   const QString lastFolder = settings.value(studio::settings::kAppFolder).toString();
-  const QString appFolder = writableAppFolder(
+  const QString appFolder = studio::writableAppFolder(
       args.size() > 1                                                    ? args[1]
       : !lastFolder.isEmpty() && studio::soundFolderWritable(lastFolder) ? lastFolder
                                                                          : ownFolder);
