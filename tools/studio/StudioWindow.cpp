@@ -90,7 +90,7 @@ void StudioWindow::buildControls() {
   for (QWidget* widget :
        std::initializer_list<QWidget*>{position_, korean_, howToSay_, meaning_, file_, note_, rows_,
                                        meter_, waveform_, message_}) {
-    panel->addWidget(widget);
+    panel->addWidget(widget, widget == waveform_ ? 1 : 0);
   }
   auto* keys = new QHBoxLayout;
   panel->addLayout(keys);
