@@ -7,12 +7,15 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "ContentBuilder.h"
 #include "Loudness.h"
 #include "TeacherImport.h"
+#include "WaveFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -271,6 +274,49 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
   EXPECT_EQ(voices.rows.front().teacher, QStringList{QStringLiteral("ka")});
   EXPECT_TRUE(voices.rows.front().mixed());
 }
+
+// An input the import must not use, made at `input`; `scratch` is a folder outside the
+// recordings.
+struct UnusableInput {
+  const char* name;
+  std::function<void(const QString& input, const QString& scratch)> make;
+  QString reason;  // part of the line that names it
+};
+
+void PrintTo(const UnusableInput& input, std::ostream* out) { *out << input.name; }
+
+const UnusableInput kUnusableInputs[] = {
+    {"rate_1_hz",
+     [](const QString& input, const QString&) {
+       QByteArray wave = encodeWave({22050, std::vector<std::int16_t>(5000, 1000)});
+       qToLittleEndian<quint32>(1, wave.data() + 24);
+       writeAll(input, wave);
+     },
+     QStringLiteral("サンプリング周波数 1 Hz")},
+};
+
+class UnusableInputTest : public ContentBuildTest,
+                          public testing::WithParamInterface<UnusableInput> {};
+
+TEST_P(UnusableInputTest, IsNamedWithItsReasonAndTheFileInPlaceStays) {
+  build();
+  const QByteArray generated = readAll(sound(names::sinoNumber(1)));
+  QTemporaryDir recordings;
+  QTemporaryDir scratch;
+  GetParam().make(recordings.filePath(names::sinoNumber(1)), scratch.path());
+
+  const ImportReport report =
+      importTeacherRecordings(smallList(), recordings.path(), folder_.path());
+
+  EXPECT_TRUE(report.placed.isEmpty());
+  ASSERT_EQ(report.skipped.size(), 1);
+  EXPECT_TRUE(report.skipped.front().contains(GetParam().reason))
+      << report.skipped.front().toStdString();
+  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), generated);
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, UnusableInputTest, testing::ValuesIn(kUnusableInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {
   QTemporaryDir work;

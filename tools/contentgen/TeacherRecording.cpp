@@ -12,6 +12,7 @@
 #include "ContentBuilder.h"
 #include "ContentError.h"
 #include "Loudness.h"
+#include "data/RecordingFile.h"
 
 namespace lumora::contentgen {
 namespace {
@@ -33,6 +34,14 @@ MonoSound readMono(const QString& path) {
   const std::unique_ptr<SNDFILE, SoundFileCloser> file(
       sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
   if (!file) throw ContentError(QString::fromUtf8(sf_strerror(nullptr)));
+  // Checked before anything is allocated: resampling from a rate of 1 Hz would need
+  // gigabytes.
+  if (info.samplerate < int{kMinRecordingRate} || info.samplerate > int{kMaxRecordingRate}) {
+    throw ContentError(QStringLiteral("サンプリング周波数 %1 Hz は扱えません（%2〜%3 Hz）")
+                           .arg(info.samplerate)
+                           .arg(kMinRecordingRate)
+                           .arg(kMaxRecordingRate));
+  }
   MonoSound sound{info.samplerate, {}};
   std::vector<float> frames(static_cast<size_t>(kFramesPerRead * info.channels));
   sf_count_t read = 0;
