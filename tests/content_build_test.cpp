@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sndfile.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -293,6 +295,13 @@ const UnusableInput kUnusableInputs[] = {
        writeAll(input, wave);
      },
      QStringLiteral("サンプリング周波数 1 Hz")},
+    {"link_to_a_pipe",
+     [](const QString& input, const QString& scratch) {
+       const QString pipe = scratch + QStringLiteral("/pipe");
+       ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+       ASSERT_TRUE(QFile::link(pipe, input));
+     },
+     QStringLiteral("普通のファイルではありません")},
 };
 
 class UnusableInputTest : public ContentBuildTest,

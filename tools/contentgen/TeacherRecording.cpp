@@ -1,11 +1,16 @@
 #include "TeacherRecording.h"
 
+#include <fcntl.h>
 #include <samplerate.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -28,11 +33,24 @@ struct MonoSound {
   std::vector<float> samples;
 };
 
+// Opened without blocking and checked before anything is read: a named pipe, or a link to
+// one, would otherwise wait for a writer for ever.
+int openRegularFile(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw ContentError(QString::fromLocal8Bit(std::strerror(errno)));
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw ContentError(QStringLiteral("普通のファイルではありません"));
+  }
+  return fd;
+}
+
 // The file's frames with the channels averaged.
 MonoSound readMono(const QString& path) {
   SF_INFO info{};
   const std::unique_ptr<SNDFILE, SoundFileCloser> file(
-      sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+      sf_open_fd(openRegularFile(path), SFM_READ, &info, SF_TRUE));
   if (!file) throw ContentError(QString::fromUtf8(sf_strerror(nullptr)));
   // Checked before anything is allocated: resampling from a rate of 1 Hz would need
   // gigabytes.
