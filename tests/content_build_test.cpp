@@ -12,6 +12,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 
 #include "ContentBuilder.h"
@@ -193,15 +194,22 @@ std::map<QString, QByteArray> contents(const QString& folder) {
   return files;
 }
 
-// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
-// silences, louder on the second channel, written by libsndfile in the given format.
-void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
+void writeFrames(const QString& path, int format, int sampleRate, int channels,
+                 const std::vector<float>& frames) {
   SF_INFO info{};
   info.samplerate = sampleRate;
   info.channels = channels;
   info.format = format;
   SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
   ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+  const auto count = static_cast<sf_count_t>(frames.size()) / channels;
+  EXPECT_EQ(sf_writef_float(file, frames.data(), count), count);
+  sf_close(file);
+}
+
+// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
+// silences, louder on the second channel, written by libsndfile in the given format.
+void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
   std::vector<float> frames;
   for (int i = 0; i < sampleRate; ++i) {
     const double t = double(i) / sampleRate;
@@ -210,8 +218,7 @@ void writeRecording(const QString& path, int format, int sampleRate, int channel
       frames.push_back(static_cast<float>(value * channel / channels));
     }
   }
-  EXPECT_EQ(sf_writef_float(file, frames.data(), sampleRate), sampleRate);
-  sf_close(file);
+  writeFrames(path, format, sampleRate, channels, frames);
 }
 
 // The file as libsndfile reads it: its format, and its samples when it is 16-bit mono.
@@ -287,6 +294,15 @@ struct UnusableInput {
 
 void PrintTo(const UnusableInput& input, std::ostream* out) { *out << input.name; }
 
+// A mono float WAV of a tone with one sample replaced.
+std::function<void(const QString&, const QString&)> floatWaveWith(float odd) {
+  return [odd](const QString& input, const QString&) {
+    std::vector<float> frames(4410, 0.5f);
+    frames[2000] = odd;
+    writeFrames(input, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 22050, 1, frames);
+  };
+}
+
 const UnusableInput kUnusableInputs[] = {
     {"rate_1_hz",
      [](const QString& input, const QString&) {
@@ -302,6 +318,9 @@ const UnusableInput kUnusableInputs[] = {
        ASSERT_TRUE(QFile::link(pipe, input));
      },
      QStringLiteral("普通のファイルではありません")},
+    {"nan_sample", floatWaveWith(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("NaN")},
+    {"infinite_sample", floatWaveWith(std::numeric_limits<float>::infinity()),
+     QStringLiteral("NaN")},
 };
 
 class UnusableInputTest : public ContentBuildTest,

@@ -69,6 +69,10 @@ MonoSound readMono(const QString& path) {
       for (int channel = 0; channel < info.channels; ++channel) {
         sum += frames[static_cast<size_t>(frame * info.channels + channel)];
       }
+      // A NaN or infinite sample would come out as full-scale noise, or as nothing at all.
+      if (!std::isfinite(sum)) {
+        throw ContentError(QStringLiteral("数値でないサンプル（NaN または無限大）があります"));
+      }
       sound.samples.push_back(sum / static_cast<float>(info.channels));
     }
   }
