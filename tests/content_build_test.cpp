@@ -19,6 +19,7 @@
 #include "Loudness.h"
 #include "TeacherImport.h"
 #include "WaveFile.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -321,6 +322,13 @@ const UnusableInput kUnusableInputs[] = {
     {"nan_sample", floatWaveWith(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("NaN")},
     {"infinite_sample", floatWaveWith(std::numeric_limits<float>::infinity()),
      QStringLiteral("NaN")},
+    {"forty_seconds",
+     [](const QString& input, const QString&) {
+       std::vector<float> frames(22050 * 40);
+       for (size_t i = 0; i < frames.size(); ++i) frames[i] = 0.3f * float(std::sin(i * 0.06));
+       writeFrames(input, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, frames);
+     },
+     recordingFaultDescription(RecordingFault::beyondLimits)},
 };
 
 class UnusableInputTest : public ContentBuildTest,
