@@ -1,18 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <sndfile.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <map>
 
 #include "ContentBuilder.h"
 #include "Loudness.h"
 #include "TeacherImport.h"
+#include "WaveFile.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -188,15 +195,22 @@ std::map<QString, QByteArray> contents(const QString& folder) {
   return files;
 }
 
-// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
-// silences, louder on the second channel, written by libsndfile in the given format.
-void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
+void writeFrames(const QString& path, int format, int sampleRate, int channels,
+                 const std::vector<float>& frames) {
   SF_INFO info{};
   info.samplerate = sampleRate;
   info.channels = channels;
   info.format = format;
   SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
   ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+  const auto count = static_cast<sf_count_t>(frames.size()) / channels;
+  EXPECT_EQ(sf_writef_float(file, frames.data(), count), count);
+  sf_close(file);
+}
+
+// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
+// silences, louder on the second channel, written by libsndfile in the given format.
+void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
   std::vector<float> frames;
   for (int i = 0; i < sampleRate; ++i) {
     const double t = double(i) / sampleRate;
@@ -205,8 +219,7 @@ void writeRecording(const QString& path, int format, int sampleRate, int channel
       frames.push_back(static_cast<float>(value * channel / channels));
     }
   }
-  EXPECT_EQ(sf_writef_float(file, frames.data(), sampleRate), sampleRate);
-  sf_close(file);
+  writeFrames(path, format, sampleRate, channels, frames);
 }
 
 // The file as libsndfile reads it: its format, and its samples when it is 16-bit mono.
@@ -271,6 +284,75 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
   EXPECT_EQ(voices.rows.front().teacher, QStringList{QStringLiteral("ka")});
   EXPECT_TRUE(voices.rows.front().mixed());
 }
+
+// An input the import must not use, made at `input`; `scratch` is a folder outside the
+// recordings.
+struct UnusableInput {
+  const char* name;
+  std::function<void(const QString& input, const QString& scratch)> make;
+  QString reason;  // part of the line that names it
+};
+
+void PrintTo(const UnusableInput& input, std::ostream* out) { *out << input.name; }
+
+// A mono float WAV of a tone with one sample replaced.
+std::function<void(const QString&, const QString&)> floatWaveWith(float odd) {
+  return [odd](const QString& input, const QString&) {
+    std::vector<float> frames(4410, 0.5f);
+    frames[2000] = odd;
+    writeFrames(input, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 22050, 1, frames);
+  };
+}
+
+const UnusableInput kUnusableInputs[] = {
+    {"rate_1_hz",
+     [](const QString& input, const QString&) {
+       QByteArray wave = encodeWave({22050, std::vector<std::int16_t>(5000, 1000)});
+       qToLittleEndian<quint32>(1, wave.data() + 24);
+       writeAll(input, wave);
+     },
+     QStringLiteral("サンプリング周波数 1 Hz")},
+    {"link_to_a_pipe",
+     [](const QString& input, const QString& scratch) {
+       const QString pipe = scratch + QStringLiteral("/pipe");
+       ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+       ASSERT_TRUE(QFile::link(pipe, input));
+     },
+     QStringLiteral("普通のファイルではありません")},
+    {"nan_sample", floatWaveWith(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("NaN")},
+    {"infinite_sample", floatWaveWith(std::numeric_limits<float>::infinity()),
+     QStringLiteral("NaN")},
+    {"forty_seconds",
+     [](const QString& input, const QString&) {
+       std::vector<float> frames(22050 * 40);
+       for (size_t i = 0; i < frames.size(); ++i) frames[i] = 0.3f * float(std::sin(i * 0.06));
+       writeFrames(input, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, frames);
+     },
+     recordingFaultDescription(RecordingFault::beyondLimits)},
+};
+
+class UnusableInputTest : public ContentBuildTest,
+                          public testing::WithParamInterface<UnusableInput> {};
+
+TEST_P(UnusableInputTest, IsNamedWithItsReasonAndTheFileInPlaceStays) {
+  build();
+  const QByteArray generated = readAll(sound(names::sinoNumber(1)));
+  QTemporaryDir recordings;
+  QTemporaryDir scratch;
+  GetParam().make(recordings.filePath(names::sinoNumber(1)), scratch.path());
+
+  const ImportReport report =
+      importTeacherRecordings(smallList(), recordings.path(), folder_.path());
+
+  EXPECT_TRUE(report.placed.isEmpty());
+  ASSERT_EQ(report.skipped.size(), 1);
+  EXPECT_TRUE(report.skipped.front().contains(GetParam().reason))
+      << report.skipped.front().toStdString();
+  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), generated);
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, UnusableInputTest, testing::ValuesIn(kUnusableInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {
   QTemporaryDir work;

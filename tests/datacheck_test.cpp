@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 
 #include "DataCheck.h"
+#include "WaveFile.h"
 #include "data/Cp932.h"
 #include "data/RecordWriter.h"
+#include "data/RecordingFault.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::datacheck {
@@ -118,14 +120,18 @@ QByteArray tinyJpeg() {
   return bytes;
 }
 
+// A recording of the given length at 8 kHz.
+QByteArray recording(int seconds) {
+  return contentgen::encodeWave({8000, std::vector<std::int16_t>(8000 * seconds, 1000)});
+}
+
 // A folder holding every required file, each valid in the smallest way.
 class CompleteFolderTest : public testing::Test {
  protected:
   void SetUp() override {
     writeTables(hardTable("2", kTwoRows), 3, splitTable(), 17);
     for (const RequiredFile& file : requiredFiles(hardTable("2", kTwoRows), splitTable())) {
-      if (file.kind == FileKind::Recording)
-        writeFile(path(file), QByteArray("RIFF\0\0\0\0WAVE", 12));
+      if (file.kind == FileKind::Recording) writeFile(path(file), recording(1));
       if (file.kind == FileKind::Picture) writeFile(path(file), tinyJpeg());
     }
   }
@@ -164,13 +170,20 @@ TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
   EXPECT_EQ(problemTexts(), expected);
 }
 
-TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSays) {
+TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlayerRefuses) {
   writeFile(soundPath(QStringLiteral("月M06_01.wav")), "ID3 an mp3 file renamed");
+  writeFile(soundPath(QStringLiteral("月M07_01.wav")), recording(1).left(12));
+  writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(31));
   writeFile(folder_.path() + u'/' + names::kPictureFolder + QStringLiteral("/ka.JPG"),
             "not a picture");
-  const std::vector<QString> expected{
-      QStringLiteral("読み込めません: 韓国語ヒヤリング音源/月M06_01.wav"),
-      QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
+  const auto unreadable = [](const char* name, RecordingFault fault) {
+    return QStringLiteral("読み込めません: 韓国語ヒヤリング音源/%1（この録音%2）")
+        .arg(QString::fromUtf8(name), recordingFaultDescription(fault));
+  };
+  const std::vector<QString> expected{unreadable("月M06_01.wav", RecordingFault::damaged),
+                                      unreadable("月M07_01.wav", RecordingFault::damaged),
+                                      unreadable("月M08_01.wav", RecordingFault::beyondLimits),
+                                      QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
   EXPECT_EQ(problemTexts(), expected);
 }
 

@@ -41,6 +41,7 @@ struct TakeCase {
   const char* name;
   std::vector<float> samples;
   TakeProblem problem;
+  friend void PrintTo(const TakeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TakeTest : public ::testing::TestWithParam<TakeCase> {};
@@ -91,6 +92,7 @@ struct ContextCase {
   QString file;
   QStringList heard;
   std::chrono::milliseconds pause;
+  friend void PrintTo(const ContextCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InContextTest : public ::testing::TestWithParam<ContextCase> {};
@@ -223,6 +225,7 @@ struct FaultCase {
   std::function<void(FakeMicrophone&, const QString& target)> arrange;
   std::vector<float> spoken;
   const char* told;
+  friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class StudioFaultTest : public StudioTest, public ::testing::WithParamInterface<FaultCase> {};

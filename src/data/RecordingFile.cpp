@@ -75,16 +75,21 @@ std::optional<RecordingFault> waveHeaderFault(const QByteArray& bytes) {
   return RecordingFault::damaged;
 }
 
+std::optional<RecordingFault> recordingFault(const QByteArray& bytes) {
+  if (bytes.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
+  return waveHeaderFault(bytes);
+}
+
 std::variant<QByteArray, RecordingFault> readRecording(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) return RecordingFault::missing;
-  if (info.isDir()) return RecordingFault::unreadable;
+  // Opening a named pipe would wait for a writer for ever.
+  if (!info.isFile()) return RecordingFault::unreadable;
   if (info.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return RecordingFault::unreadable;
   const QByteArray bytes = file.read(kMaxRecordingBytes + 1);
-  if (bytes.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
-  if (const auto fault = waveHeaderFault(bytes)) return *fault;
+  if (const auto fault = recordingFault(bytes)) return *fault;
   return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <optional>
 
 #include "ContentError.h"
 #include "GeneratedFiles.h"
@@ -22,6 +23,22 @@ QString matchingKey(const QString& fileName) {
 
 QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
 
+// Converts the input and writes it over the file `target` of the sound folder; why not, when
+// it cannot.
+std::optional<QString> place(const QFileInfo& input, const QString& appFolder,
+                             const QString& target) {
+  QByteArray recording;
+  try {
+    recording = teacherRecording(input.absoluteFilePath());
+  } catch (const ContentError& error) {
+    return QStringLiteral("読み込めません（%1）").arg(QString::fromUtf8(error.what()));
+  }
+  if (const auto fault = placeTeacherRecording(appFolder, target, recording)) {
+    return QStringLiteral("書き込めません（%1%2）").arg(fault->summary(), fault->advice());
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
@@ -33,27 +50,20 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
   ImportReport report;
   QHash<QString, QString> taken;  // sound-folder file name -> the input that gave it
   for (const QFileInfo& input : QDir(recordingsFolder).entryInfoList(QDir::Files, QDir::Name)) {
+    const auto skip = [&](const QString& why) {
+      report.skipped.append(input.fileName() + QStringLiteral(": ") + why);
+    };
     const QString target = scriptNames.value(matchingKey(input.fileName()));
     if (target.isEmpty()) {
-      report.skipped.append(QStringLiteral("%1: 録音台本にない名前です").arg(input.fileName()));
+      skip(QStringLiteral("録音台本にない名前です"));
       continue;
     }
     if (taken.contains(target)) {
-      report.skipped.append(
-          QStringLiteral("%1: %2 と同じ録音です").arg(input.fileName(), taken.value(target)));
+      skip(QStringLiteral("%1 と同じ録音です").arg(taken.value(target)));
       continue;
     }
-    QByteArray recording;
-    try {
-      recording = teacherRecording(input.absoluteFilePath());
-    } catch (const ContentError& error) {
-      report.skipped.append(QStringLiteral("%1: 読み込めません（%2）")
-                                .arg(input.fileName(), QString::fromUtf8(error.what())));
-      continue;
-    }
-    if (const auto fault = placeTeacherRecording(appFolder, target, recording)) {
-      report.skipped.append(QStringLiteral("%1: 書き込めません（%2%3）")
-                                .arg(input.fileName(), fault->summary(), fault->advice()));
+    if (const auto why = place(input, appFolder, target)) {
+      skip(*why);
       continue;
     }
     taken.insert(target, input.fileName());

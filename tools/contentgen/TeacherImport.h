@@ -17,9 +17,9 @@ struct ImportReport {
 
 // Converts every file of `recordingsFolder` whose name, apart from its extension, is a file
 // name of the recording script (teacherRecording) and writes it whole into the sound folder
-// of `appFolder`. A file that cannot be read or has no sound is skipped and named, and
-// whatever was in place stays. Since an imported file is not as the build wrote it, rebuilds
-// keep it (GeneratedFiles).
+// of `appFolder`, once the player's check passes it. A file that cannot be read, has no
+// sound or would not play is skipped and named, and whatever was in place stays. Since an imported
+// file is not as the build wrote it, rebuilds keep it (GeneratedFiles).
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder);
 

@@ -18,7 +18,8 @@ struct TeacherSound {
 
 // Mono samples (full scale 1.0) as Lumora ships them: resampled to kContentSampleRate,
 // brought to the target loudness, silence trimmed, as 16-bit WAV bytes. Throws ContentError
-// with the reason when there is no sound in them.
+// with the reason when there is no sound in them, or when the player's own check would
+// refuse the result.
 TeacherSound teacherRecording(std::span<const float> samples, int sampleRate);
 
 // The same for a file in any format libsndfile knows (WAV of any rate, depth and channel

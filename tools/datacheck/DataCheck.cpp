@@ -1,6 +1,5 @@
 #include "DataCheck.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
@@ -9,6 +8,7 @@
 #include "data/Category.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableChecks.h"
 #include "data/SoundTableLayout.h"
@@ -89,15 +89,28 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
   }
 }
 
-bool isWaveFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray header = file.read(12);
-  return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
+// A recording as the player checks it.
+void checkRecording(const QString& appFolder, const RequiredFile& file,
+                    std::vector<Problem>& problems) {
+  const auto read = readRecording(appFolder + u'/' + file.relativePath());
+  const auto* fault = std::get_if<RecordingFault>(&read);
+  if (!fault) return;
+  if (*fault == RecordingFault::missing) {
+    problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+  } else {
+    problems.push_back({Problem::Kind::Unreadable, file.relativePath(),
+                        QStringLiteral("この録音") + recordingFaultDescription(*fault)});
+  }
 }
 
-bool isReadable(const QString& path, FileKind kind) {
-  return kind == FileKind::Picture ? !QImage(path).isNull() : isWaveFile(path);
+void checkPicture(const QString& appFolder, const RequiredFile& file,
+                  std::vector<Problem>& problems) {
+  const QString path = appFolder + u'/' + file.relativePath();
+  if (!QFileInfo::exists(path)) {
+    problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+  } else if (QImage(path).isNull()) {
+    problems.push_back({Problem::Kind::Unreadable, file.relativePath(), {}});
+  }
 }
 
 }  // namespace
@@ -161,13 +174,8 @@ std::vector<Problem> checkAppFolder(const QString& appFolder) {
     checkSplitSoundTable(splitSoundTable, *records, problems);
   }
   for (const RequiredFile& file : requiredFiles(hardSoundTable, splitSoundTable)) {
-    if (file.kind == FileKind::Table) continue;  // checked while loading
-    const QString path = appFolder + u'/' + file.relativePath();
-    if (!QFileInfo::exists(path)) {
-      problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
-    } else if (!isReadable(path, file.kind)) {
-      problems.push_back({Problem::Kind::Unreadable, file.relativePath(), {}});
-    }
+    if (file.kind == FileKind::Recording) checkRecording(appFolder, file, problems);
+    if (file.kind == FileKind::Picture) checkPicture(appFolder, file, problems);
   }
   return problems;
 }

@@ -32,7 +32,8 @@ std::vector<RequiredFile> requiredFiles(const TextTable& hardSoundTable,
 struct Problem {
   enum class Kind {
     Missing,     // no such file
-    Unreadable,  // present, but not a WAV file, a loadable picture or a readable table
+    Unreadable,  // present, but not a recording the player plays, a loadable picture or a
+                 // readable table
     BadTable,    // a table the quiz cannot work with (rows or flags)
   };
   Kind kind = Kind::Missing;
@@ -43,7 +44,8 @@ struct Problem {
 };
 
 // Checks the application folder: loads and checks both tables from the sound folder (a
-// table that cannot be loaded names no files), then checks every other required file.
+// table that cannot be loaded names no files), then checks every other required file, a
+// recording as the player does.
 std::vector<Problem> checkAppFolder(const QString& appFolder);
 
 }  // namespace lumora::datacheck
