@@ -45,7 +45,7 @@ StudioWindow::StudioWindow(contentgen::ContentList list, QString appFolder, Stud
       teachers_(contentgen::teacherRecordings(list_, appFolder_)) {
   setWindowTitle(kStudioTitle);
   buildControls();
-  resize(1280, 720);
+  resize(1200, 660);
   timer_.setInterval(kCaptureInterval);
   connect(&timer_, &QTimer::timeout, this, [this] { captureTick(); });
   fillDevices();
@@ -214,6 +214,7 @@ void StudioWindow::captureTick() {
   }
   take_->append(services_.microphone.newSamples());
   showLevel(meter_, take_->recentPeak(), take_->clipped());
+  waveform_->showTake(take_->samples(), kCaptureRate, 0, take_->seconds());
   if ((autoStop_->isChecked() && take_->voiceEndedFor(kSilenceThatEndsATake)) ||
       take_->seconds() >= kLongestTake) {
     stopTake();
