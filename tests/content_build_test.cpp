@@ -19,6 +19,7 @@
 #include "Loudness.h"
 #include "TeacherImport.h"
 #include "WaveFile.h"
+#include "data/GeneratorTag.h"
 #include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
@@ -112,7 +113,7 @@ TEST_F(ContentBuildTest, SpeaksWhatTheListSaysToSpeakAndLaxSyllablesLow) {
   list.syllables[0].spokenAs = QStringLiteral("[[k'a]]");
   build(list);
   const auto spoken = [](const char* text, double pitchFactor = 1.0) {
-    return spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor));
+    return withGeneratorTag(spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor)));
   };
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), spoken("일"));
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))), spoken("[[i]]"));
@@ -148,10 +149,24 @@ TEST_F(ContentBuildTest, RebuildLeavesTheLearnersMissFileAndReplacedFilesUntouch
   EXPECT_EQ(report.kept.size(), 2);
   // Nothing the build wrote itself is frozen: a changed voice still reaches the others.
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))),
-            spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5)));
+            withGeneratorTag(spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5))));
 
   build(smallList(), kOtherFakeSpeech);
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), teacherVoice);
+}
+
+TEST_F(ContentBuildTest, OnACopyWithoutTheManifestTheTagTellsWhatARebuildMayReplace) {
+  build();
+  QFile::remove(folder_.filePath(GeneratedFiles::kManifestName));
+  const QByteArray teacherVoice = encodeWave({22050, std::vector<std::int16_t>(2000, 3000)});
+  writeAll(sound(names::sinoNumber(1)), teacherVoice);
+
+  const BuildReport report = build(smallList(), kOtherFakeSpeech);
+
+  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), teacherVoice);
+  EXPECT_EQ(readAll(sound(names::sinoNumber(2))),
+            withGeneratorTag(spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5))));
+  EXPECT_EQ(report.kept, QStringList{names::kSoundFolder + u'/' + names::sinoNumber(1)});
 }
 
 TEST_F(ContentBuildTest, FilesPresentBeforeTheFirstBuildAreKept) {
@@ -279,10 +294,12 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
   EXPECT_EQ(rebuilt.kept.size(), imported.size());
   for (const auto& [name, bytes] : placed)
     EXPECT_EQ(readAll(sound(name)), bytes) << name.toStdString();
+  QFile::remove(folder_.filePath(GeneratedFiles::kManifestName));  // as on a copy
   const VoiceReport voices = voiceReport(smallList(), folder_.path());
   ASSERT_EQ(voices.rows.size(), 1u);
   EXPECT_EQ(voices.rows.front().teacher, QStringList{QStringLiteral("ka")});
   EXPECT_TRUE(voices.rows.front().mixed());
+  EXPECT_EQ(voices.categories.front().synthetic, 1);  // of the two numbers, one is the teacher's
 }
 
 // An input the import must not use, made at `input`; `scratch` is a folder outside the

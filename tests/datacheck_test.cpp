@@ -9,6 +9,7 @@
 #include "DataCheck.h"
 #include "WaveFile.h"
 #include "data/Cp932.h"
+#include "data/GeneratorTag.h"
 #include "data/RecordWriter.h"
 #include "data/RecordingFault.h"
 #include "data/RecordingNames.h"
@@ -125,13 +126,14 @@ QByteArray recording(int seconds) {
   return contentgen::encodeWave({8000, std::vector<std::int16_t>(8000 * seconds, 1000)});
 }
 
-// A folder holding every required file, each valid in the smallest way.
+// A folder holding every required file, each valid in the smallest way, every recording as
+// the generator tags it, and no generator's manifest.
 class CompleteFolderTest : public testing::Test {
  protected:
   void SetUp() override {
     writeTables(hardTable("2", kTwoRows), 3, splitTable(), 17);
     for (const RequiredFile& file : requiredFiles(hardTable("2", kTwoRows), splitTable())) {
-      if (file.kind == FileKind::Recording) writeFile(path(file), recording(1));
+      if (file.kind == FileKind::Recording) writeFile(path(file), withGeneratorTag(recording(1)));
       if (file.kind == FileKind::Picture) writeFile(path(file), tinyJpeg());
     }
   }
@@ -150,7 +152,9 @@ class CompleteFolderTest : public testing::Test {
   }
   std::vector<QString> problemTexts() const {
     std::vector<QString> texts;
-    for (const Problem& problem : checkAppFolder(folder_.path())) texts.push_back(problem.text());
+    for (const Problem& problem : checkAppFolder(folder_.path()).problems) {
+      texts.push_back(problem.text());
+    }
     return texts;
   }
 
@@ -185,6 +189,23 @@ TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlaye
                                       unreadable("月M08_01.wav", RecordingFault::beyondLimits),
                                       QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
   EXPECT_EQ(problemTexts(), expected);
+}
+
+TEST_F(CompleteFolderTest, TellsTheTeachersRecordingsByTheFileItself) {
+  writeFile(soundPath(names::sinoNumber(1)), recording(1));
+  QByteArray edited = withGeneratorTag(recording(1));
+  edited[100] = 'x';  // by an editor that kept the tag
+  writeFile(soundPath(names::kCorrectBuzzer), edited);
+  const auto files = requiredFiles(hardTable("2", kTwoRows), splitTable());
+  const auto recordings = std::count_if(files.begin(), files.end(), [](const RequiredFile& file) {
+    return file.kind == FileKind::Recording;
+  });
+
+  const FolderCheck check = checkAppFolder(folder_.path());
+
+  EXPECT_TRUE(check.problems.empty());
+  EXPECT_EQ(check.teachersRecordings, 2);
+  EXPECT_EQ(check.generatedRecordings, recordings - 2);
 }
 
 TEST_F(CompleteFolderTest, ReportsAMissingTableOnce) {

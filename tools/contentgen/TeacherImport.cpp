@@ -10,6 +10,7 @@
 #include "GeneratedFiles.h"
 #include "RecordingScript.h"
 #include "TeacherRecording.h"
+#include "data/GeneratorTag.h"
 #include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
@@ -42,6 +43,15 @@ std::optional<QString> place(const QFileInfo& input, const QString& target) {
     return QStringLiteral("書き込めません（%1）").arg(QString::fromUtf8(error.what()));
   }
   return std::nullopt;
+}
+
+// Whether the recording in the sound folder is a teacher's: there, and not as the generator
+// tagged it.
+bool isTeachers(const QString& appFolder, const QString& fileName) {
+  const auto read = readRecording(appFolder + u'/' + soundPath(fileName));
+  const auto* bytes = std::get_if<QByteArray>(&read);
+  return bytes ? !hasGeneratorTag(*bytes)
+               : std::get<RecordingFault>(read) != RecordingFault::missing;
 }
 
 }  // namespace
@@ -78,11 +88,6 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
 }
 
 VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
-  const GeneratedFiles generated(appFolder);
-  const auto isTeachers = [&](const QString& fileName) {
-    return QFileInfo::exists(appFolder + u'/' + soundPath(fileName)) &&
-           !generated.isAsGenerated(soundPath(fileName));
-  };
   VoiceReport report;
   for (const ScriptLine& line : scriptLines(list)) {
     auto category = std::find_if(
@@ -92,13 +97,14 @@ VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
       category = report.categories.insert(category, CategoryVoices{line.category});
     }
     ++category->total;
-    if (!isTeachers(line.fileName)) ++category->synthetic;
+    if (!isTeachers(appFolder, line.fileName)) ++category->synthetic;
   }
   for (const ConfusableRow& row : list.confusableRows) {
     RowVoices& voices = report.rows.emplace_back();
     voices.syllables = {row.names.begin(), row.names.end()};
     for (const QString& syllable : row.names) {
-      (isTeachers(names::hardSound(syllable)) ? voices.teacher : voices.synthetic).append(syllable);
+      (isTeachers(appFolder, names::hardSound(syllable)) ? voices.teacher : voices.synthetic)
+          .append(syllable);
     }
   }
   return report;
