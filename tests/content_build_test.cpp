@@ -371,6 +371,67 @@ TEST_P(UnusableInputTest, IsNamedWithItsReasonAndTheFileInPlaceStays) {
 INSTANTIATE_TEST_SUITE_P(Import, UnusableInputTest, testing::ValuesIn(kUnusableInputs),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// lumora-import run on folders of a case: "app" is a built application folder, "recordings"
+// holds the inputs (a name ending in '/' is a folder, a script name a good recording).
+struct ImportRun {
+  const char* name;
+  const char* appFolder;
+  const char* recordingsFolder;
+  std::vector<const char*> inputs;
+  int exitCode;
+};
+
+void PrintTo(const ImportRun& run, std::ostream* out) { *out << run.name; }
+
+class ImportCommandTest : public testing::TestWithParam<ImportRun> {};
+
+TEST_P(ImportCommandTest, NamesEveryInputItCannotUseAndSaysSoInItsExitCode) {
+  const ImportRun& run = GetParam();
+  QTemporaryDir work;
+  const QString listPath = work.filePath(QStringLiteral("list.tsv"));
+  writeAll(listPath, smallListText());
+  buildContent(smallList(), work.filePath(QStringLiteral("app")), kFakeSpeech);
+  QDir(work.path()).mkdir(QStringLiteral("recordings"));
+  for (const char* input : run.inputs) {
+    const QString path = work.filePath(QStringLiteral("recordings/") + QString::fromUtf8(input));
+    if (path.endsWith(u'/')) {
+      QDir().mkpath(path);
+    } else if (path.endsWith(names::sinoNumber(1))) {
+      writeRecording(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.3);
+    } else {
+      writeAll(path, "notes");
+    }
+  }
+
+  QProcess command;
+  command.start(QStringLiteral(LUMORA_IMPORT),
+                {listPath, work.filePath(QString::fromUtf8(run.appFolder)),
+                 work.filePath(QString::fromUtf8(run.recordingsFolder))});
+  ASSERT_TRUE(command.waitForFinished(60000));
+
+  EXPECT_EQ(command.exitCode(), run.exitCode);
+  const QString out = QString::fromUtf8(command.readAllStandardOutput());
+  for (const char* input : run.inputs) {
+    const QString name = QString::fromUtf8(input).remove(u'/');
+    if (name != names::sinoNumber(1)) {
+      EXPECT_TRUE(out.contains(name)) << out.toStdString();
+    }
+  }
+  EXPECT_EQ(QDir(work.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            (QStringList{QStringLiteral("app"), QStringLiteral("recordings")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Import, ImportCommandTest,
+    testing::Values(
+        ImportRun{"every_input_placed", "app", "recordings", {"漢数詞001_00.wav"}, 0},
+        ImportRun{
+            "some_skipped", "app", "recordings", {"漢数詞001_00.wav", "notes.txt", "take2/"}, 1},
+        ImportRun{"no_recordings_folder", "app", "recordinsg", {}, 3},
+        ImportRun{"empty_recordings_folder", "app", "recordings", {}, 3},
+        ImportRun{"mistyped_app_folder", "ap", "recordings", {"漢数詞001_00.wav"}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {
   QTemporaryDir work;
   const QString listPath = work.filePath(QStringLiteral("list.tsv"));

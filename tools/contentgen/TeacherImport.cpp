@@ -25,6 +25,18 @@ QString matchingKey(const QString& fileName) {
 
 QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
 
+// Both folders must be there: a mistyped application folder would otherwise be created and
+// the real one left as it was.
+void checkFolders(const QString& recordingsFolder, const QString& appFolder) {
+  if (!QFileInfo(recordingsFolder).isDir()) {
+    throw ContentError(QStringLiteral("録音のフォルダ %1 が見つかりません").arg(recordingsFolder));
+  }
+  if (!QFileInfo(appFolder + u'/' + names::kSoundFolder).isDir()) {
+    throw ContentError(QStringLiteral("%1 は Lumora のフォルダではありません（%2 がありません）")
+                           .arg(appFolder, names::kSoundFolder));
+  }
+}
+
 // Converts the input and writes it over `target`; why not, when it cannot.
 std::optional<QString> place(const QFileInfo& input, const QString& target) {
   QByteArray recording;
@@ -58,16 +70,29 @@ bool isTeachers(const QString& appFolder, const QString& fileName) {
 
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder) {
+  checkFolders(recordingsFolder, appFolder);
+  const QFileInfoList inputs =
+      QDir(recordingsFolder)
+          .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDir::Name);
+  if (inputs.isEmpty()) {
+    throw ContentError(
+        QStringLiteral("録音のフォルダ %1 にファイルがありません").arg(recordingsFolder));
+  }
   QHash<QString, QString> scriptNames;  // matching key -> sound-folder file name
   for (const ScriptLine& line : scriptLines(list)) {
     scriptNames.insert(matchingKey(line.fileName), line.fileName);
   }
   ImportReport report;
   QHash<QString, QString> taken;  // sound-folder file name -> the input that gave it
-  for (const QFileInfo& input : QDir(recordingsFolder).entryInfoList(QDir::Files, QDir::Name)) {
+  for (const QFileInfo& input : inputs) {
     const auto skip = [&](const QString& why) {
       report.skipped.append(input.fileName() + QStringLiteral(": ") + why);
     };
+    if (input.isDir()) {
+      skip(QStringLiteral("フォルダは取り込みません"));
+      continue;
+    }
     const QString target = scriptNames.value(matchingKey(input.fileName()));
     if (target.isEmpty()) {
       skip(QStringLiteral("録音台本にない名前です"));
