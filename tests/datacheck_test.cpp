@@ -9,6 +9,7 @@
 #include "DataCheck.h"
 #include "WaveFile.h"
 #include "data/Cp932.h"
+#include "data/GeneratorTag.h"
 #include "data/RecordWriter.h"
 #include "data/RecordingFault.h"
 #include "data/RecordingNames.h"
@@ -125,13 +126,14 @@ QByteArray recording(int seconds) {
   return contentgen::encodeWave({8000, std::vector<std::int16_t>(8000 * seconds, 1000)});
 }
 
-// A folder holding every required file, each valid in the smallest way.
+// A folder holding every required file, each valid in the smallest way, every recording as
+// the generator tags it, and no generator's manifest.
 class CompleteFolderTest : public testing::Test {
  protected:
   void SetUp() override {
     writeTables(hardTable("2", kTwoRows), 3, splitTable(), 17);
     for (const RequiredFile& file : requiredFiles(hardTable("2", kTwoRows), splitTable())) {
-      if (file.kind == FileKind::Recording) writeFile(path(file), recording(1));
+      if (file.kind == FileKind::Recording) writeFile(path(file), withGeneratorTag(recording(1)));
       if (file.kind == FileKind::Picture) writeFile(path(file), tinyJpeg());
     }
   }
@@ -150,15 +152,24 @@ class CompleteFolderTest : public testing::Test {
   }
   std::vector<QString> problemTexts() const {
     std::vector<QString> texts;
-    for (const Problem& problem : checkAppFolder(folder_.path())) texts.push_back(problem.text());
+    for (const Problem& problem : checkAppFolder(folder_.path()).problems)
+      texts.push_back(problem.text());
     return texts;
   }
 
   QTemporaryDir folder_;
 };
 
-TEST_F(CompleteFolderTest, ReportsNothingWhenEverythingIsThere) {
-  EXPECT_TRUE(problemTexts().empty());
+TEST_F(CompleteFolderTest, ReportsNothingWhenEverythingIsThereAndTellsTheVoicesByTheFile) {
+  writeFile(soundPath(names::sinoNumber(1)), recording(1));
+  QByteArray edited = withGeneratorTag(recording(1));
+  edited[100] = 'x';  // by an editor that kept the tag
+  writeFile(soundPath(names::kCorrectBuzzer), edited);
+  const FolderCheck check = checkAppFolder(folder_.path());
+  EXPECT_TRUE(check.problems.empty());
+  EXPECT_EQ(check.teachersRecordings, 2);
+  const int recordings = kNumberedRecordings + 2 + 16 + 4;  // buzzers, minutes, syllables
+  EXPECT_EQ(check.generatedRecordings, recordings - 2);
 }
 
 TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
@@ -172,7 +183,6 @@ TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
 
 TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlayerRefuses) {
   writeFile(soundPath(QStringLiteral("月M06_01.wav")), "ID3 an mp3 file renamed");
-  writeFile(soundPath(QStringLiteral("月M07_01.wav")), recording(1).left(12));
   writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(31));
   writeFile(folder_.path() + u'/' + names::kPictureFolder + QStringLiteral("/ka.JPG"),
             "not a picture");
@@ -181,7 +191,6 @@ TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlaye
         .arg(QString::fromUtf8(name), recordingFaultDescription(fault));
   };
   const std::vector<QString> expected{unreadable("月M06_01.wav", RecordingFault::damaged),
-                                      unreadable("月M07_01.wav", RecordingFault::damaged),
                                       unreadable("月M08_01.wav", RecordingFault::beyondLimits),
                                       QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
   EXPECT_EQ(problemTexts(), expected);

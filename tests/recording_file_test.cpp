@@ -49,8 +49,6 @@ const std::vector<FileCase> kFileCases = {
     {"good", bytes(goodWave()), std::nullopt},
     {"missing", [](const QString&) {}, RecordingFault::missing},
     {"folder", [](const QString& path) { QDir().mkpath(path); }, RecordingFault::unreadable},
-    {"pipe", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); },
-     RecordingFault::unreadable},
     {"link_to_a_pipe",
      [](const QString& path) {
        ::mkfifo(QFile::encodeName(path + ".pipe").constData(), 0600);

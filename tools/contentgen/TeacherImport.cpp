@@ -10,6 +10,8 @@
 #include "GeneratedFiles.h"
 #include "RecordingScript.h"
 #include "TeacherRecording.h"
+#include "data/GeneratorTag.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -22,6 +24,18 @@ QString matchingKey(const QString& fileName) {
 }
 
 QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
+
+// Both folders must be there: a mistyped application folder would otherwise be created and
+// the real one left as it was.
+void checkFolders(const QString& recordingsFolder, const QString& appFolder) {
+  if (!QFileInfo(recordingsFolder).isDir()) {
+    throw ContentError(QStringLiteral("録音のフォルダ %1 が見つかりません").arg(recordingsFolder));
+  }
+  if (!QFileInfo(appFolder + u'/' + names::kSoundFolder).isDir()) {
+    throw ContentError(QStringLiteral("%1 は Lumora のフォルダではありません（%2 がありません）")
+                           .arg(appFolder, names::kSoundFolder));
+  }
+}
 
 // Converts the input and writes it over the file `target` of the sound folder; why not, when
 // it cannot.
@@ -39,20 +53,42 @@ std::optional<QString> place(const QFileInfo& input, const QString& appFolder,
   return std::nullopt;
 }
 
+// Whether the recording in the sound folder is a teacher's: there, and not as the generator
+// tagged it.
+bool isTeachers(const QString& appFolder, const QString& fileName) {
+  const auto read = readRecording(appFolder + u'/' + soundPath(fileName));
+  const auto* bytes = std::get_if<QByteArray>(&read);
+  return bytes ? !hasGeneratorTag(*bytes)
+               : std::get<RecordingFault>(read) != RecordingFault::missing;
+}
+
 }  // namespace
 
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder) {
+  checkFolders(recordingsFolder, appFolder);
+  const QFileInfoList inputs =
+      QDir(recordingsFolder)
+          .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDir::Name);
+  if (inputs.isEmpty()) {
+    throw ContentError(
+        QStringLiteral("録音のフォルダ %1 にファイルがありません").arg(recordingsFolder));
+  }
   QHash<QString, QString> scriptNames;  // matching key -> sound-folder file name
   for (const ScriptLine& line : scriptLines(list)) {
     scriptNames.insert(matchingKey(line.fileName), line.fileName);
   }
   ImportReport report;
   QHash<QString, QString> taken;  // sound-folder file name -> the input that gave it
-  for (const QFileInfo& input : QDir(recordingsFolder).entryInfoList(QDir::Files, QDir::Name)) {
+  for (const QFileInfo& input : inputs) {
     const auto skip = [&](const QString& why) {
       report.skipped.append(input.fileName() + QStringLiteral(": ") + why);
     };
+    if (input.isDir()) {
+      skip(QStringLiteral("フォルダは取り込みません"));
+      continue;
+    }
     const QString target = scriptNames.value(matchingKey(input.fileName()));
     if (target.isEmpty()) {
       skip(QStringLiteral("録音台本にない名前です"));
@@ -73,13 +109,9 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
 }
 
 QSet<QString> teacherRecordings(const ContentList& list, const QString& appFolder) {
-  const GeneratedFiles generated(appFolder);
   QSet<QString> teachers;
   for (const ScriptLine& line : scriptLines(list)) {
-    if (QFileInfo::exists(appFolder + u'/' + soundPath(line.fileName)) &&
-        !generated.isAsGenerated(soundPath(line.fileName))) {
-      teachers.insert(line.fileName);
-    }
+    if (isTeachers(appFolder, line.fileName)) teachers.insert(line.fileName);
   }
   return teachers;
 }
@@ -89,7 +121,6 @@ VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
 }
 
 VoiceReport voiceReport(const ContentList& list, const QSet<QString>& teacherFiles) {
-  const auto isTeachers = [&](const QString& fileName) { return teacherFiles.contains(fileName); };
   VoiceReport report;
   for (const ScriptLine& line : scriptLines(list)) {
     auto category = std::find_if(
@@ -99,13 +130,14 @@ VoiceReport voiceReport(const ContentList& list, const QSet<QString>& teacherFil
       category = report.categories.insert(category, CategoryVoices{line.category});
     }
     ++category->total;
-    if (!isTeachers(line.fileName)) ++category->synthetic;
+    if (!teacherFiles.contains(line.fileName)) ++category->synthetic;
   }
   for (const ConfusableRow& row : list.confusableRows) {
     RowVoices& voices = report.rows.emplace_back();
     voices.syllables = {row.names.begin(), row.names.end()};
     for (const QString& syllable : row.names) {
-      (isTeachers(names::hardSound(syllable)) ? voices.teacher : voices.synthetic).append(syllable);
+      (teacherFiles.contains(names::hardSound(syllable)) ? voices.teacher : voices.synthetic)
+          .append(syllable);
     }
   }
   return report;

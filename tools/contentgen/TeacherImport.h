@@ -17,9 +17,11 @@ struct ImportReport {
 
 // Converts every file of `recordingsFolder` whose name, apart from its extension, is a file
 // name of the recording script (teacherRecording) and writes it whole into the sound folder
-// of `appFolder`, once the player's check passes it. A file that cannot be read, has no
-// sound or would not play is skipped and named, and whatever was in place stays. Since an imported
-// file is not as the build wrote it, rebuilds keep it (GeneratedFiles).
+// of `appFolder`, once the player's check passes it. Every other entry of the folder, and
+// every file that cannot be read, has no sound or would not play, is skipped and named with
+// the reason; whatever was in place stays. An imported file carries no generator's tag, so
+// rebuilds keep it (GeneratedFiles). Throws ContentError, having changed nothing, when the
+// recordings folder is missing or empty or `appFolder` holds no sound folder.
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder);
 
@@ -45,8 +47,8 @@ struct VoiceReport {
   std::vector<RowVoices> rows;
 };
 
-// The sound-folder files of the list that are the teacher's in `appFolder`: there, and not as
-// the build wrote them.
+// The sound-folder files of the list that are the teacher's in `appFolder`: there, and not
+// carrying the generator's tag.
 QSet<QString> teacherRecordings(const ContentList& list, const QString& appFolder);
 
 // What is still synthetic in `appFolder`, or when the teacher's files are those named.

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "data/Category.h"
+#include "data/GeneratorTag.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordingFile.h"
@@ -89,17 +90,20 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
   }
 }
 
-// A recording as the player checks it.
-void checkRecording(const QString& appFolder, const RequiredFile& file,
-                    std::vector<Problem>& problems) {
+// A recording as the player checks it; a playable one is counted by whose voice it is.
+void checkRecording(const QString& appFolder, const RequiredFile& file, FolderCheck& check) {
   const auto read = readRecording(appFolder + u'/' + file.relativePath());
-  const auto* fault = std::get_if<RecordingFault>(&read);
-  if (!fault) return;
-  if (*fault == RecordingFault::missing) {
-    problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+  if (const auto* fault = std::get_if<RecordingFault>(&read)) {
+    if (*fault == RecordingFault::missing) {
+      check.problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+    } else {
+      check.problems.push_back({Problem::Kind::Unreadable, file.relativePath(),
+                                QStringLiteral("この録音") + recordingFaultDescription(*fault)});
+    }
+  } else if (hasGeneratorTag(std::get<QByteArray>(read))) {
+    ++check.generatedRecordings;
   } else {
-    problems.push_back({Problem::Kind::Unreadable, file.relativePath(),
-                        QStringLiteral("この録音") + recordingFaultDescription(*fault)});
+    ++check.teachersRecordings;
   }
 }
 
@@ -162,22 +166,23 @@ QString Problem::text() const {
   return line;
 }
 
-std::vector<Problem> checkAppFolder(const QString& appFolder) {
-  std::vector<Problem> problems;
+FolderCheck checkAppFolder(const QString& appFolder) {
+  FolderCheck check;
   TextTable hardSoundTable = kHardSoundShape.emptyTable();
   TextTable splitSoundTable = kSplitSoundShape.emptyTable();
-  if (const auto records = loadTable(appFolder, names::kHardSoundTable, hardSoundTable, problems)) {
-    checkHardSoundTable(hardSoundTable, *records, problems);
+  if (const auto records =
+          loadTable(appFolder, names::kHardSoundTable, hardSoundTable, check.problems)) {
+    checkHardSoundTable(hardSoundTable, *records, check.problems);
   }
   if (const auto records =
-          loadTable(appFolder, names::kSplitSoundTable, splitSoundTable, problems)) {
-    checkSplitSoundTable(splitSoundTable, *records, problems);
+          loadTable(appFolder, names::kSplitSoundTable, splitSoundTable, check.problems)) {
+    checkSplitSoundTable(splitSoundTable, *records, check.problems);
   }
   for (const RequiredFile& file : requiredFiles(hardSoundTable, splitSoundTable)) {
-    if (file.kind == FileKind::Recording) checkRecording(appFolder, file, problems);
-    if (file.kind == FileKind::Picture) checkPicture(appFolder, file, problems);
+    if (file.kind == FileKind::Recording) checkRecording(appFolder, file, check);
+    if (file.kind == FileKind::Picture) checkPicture(appFolder, file, check.problems);
   }
-  return problems;
+  return check;
 }
 
 }  // namespace lumora::datacheck

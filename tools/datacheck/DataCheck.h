@@ -43,9 +43,15 @@ struct Problem {
   QString text() const;  // one line for the person fixing the folders
 };
 
+struct FolderCheck {
+  std::vector<Problem> problems;
+  int generatedRecordings = 0;  // playable recordings that carry the generator's tag
+  int teachersRecordings = 0;   // playable recordings put there by someone else
+};
+
 // Checks the application folder: loads and checks both tables from the sound folder (a
 // table that cannot be loaded names no files), then checks every other required file, a
 // recording as the player does.
-std::vector<Problem> checkAppFolder(const QString& appFolder);
+FolderCheck checkAppFolder(const QString& appFolder);
 
 }  // namespace lumora::datacheck
