@@ -44,7 +44,7 @@ class StudioWindow final : public QWidget {
   StudioWindow(contentgen::ContentList list, QString appFolder, StudioServices services,
                const QString& startAt = {});
 
-  // The keys' actions, public for the tests that drive them.
+  // What the keys do; the tests drive them too.
   void toggleRecording();
   void hearTake();
   void acceptTake();
