@@ -121,9 +121,9 @@ QByteArray tinyJpeg() {
   return bytes;
 }
 
-// A recording of the given length at 8 kHz.
-QByteArray recording(int seconds) {
-  return contentgen::encodeWave({8000, std::vector<std::int16_t>(8000 * seconds, 1000)});
+// A recording of the given number of samples at 8 kHz.
+QByteArray recording(int samples) {
+  return contentgen::encodeWave({8000, std::vector<std::int16_t>(samples, 1000)});
 }
 
 // A folder holding every required file, each valid in the smallest way, every recording as
@@ -133,7 +133,7 @@ class CompleteFolderTest : public testing::Test {
   void SetUp() override {
     writeTables(hardTable("2", kTwoRows), 3, splitTable(), 17);
     for (const RequiredFile& file : requiredFiles(hardTable("2", kTwoRows), splitTable())) {
-      if (file.kind == FileKind::Recording) writeFile(path(file), withGeneratorTag(recording(1)));
+      if (file.kind == FileKind::Recording) writeFile(path(file), withGeneratorTag(recording(800)));
       if (file.kind == FileKind::Picture) writeFile(path(file), tinyJpeg());
     }
   }
@@ -161,8 +161,8 @@ class CompleteFolderTest : public testing::Test {
 };
 
 TEST_F(CompleteFolderTest, ReportsNothingWhenEverythingIsThereAndTellsTheVoicesByTheFile) {
-  writeFile(soundPath(names::sinoNumber(1)), recording(1));
-  QByteArray edited = withGeneratorTag(recording(1));
+  writeFile(soundPath(names::sinoNumber(1)), recording(800));
+  QByteArray edited = withGeneratorTag(recording(800));
   edited[100] = 'x';  // by an editor that kept the tag
   writeFile(soundPath(names::kCorrectBuzzer), edited);
   const FolderCheck check = checkAppFolder(folder_.path());
@@ -183,7 +183,7 @@ TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
 
 TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlayerRefuses) {
   writeFile(soundPath(QStringLiteral("月M06_01.wav")), "ID3 an mp3 file renamed");
-  writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(31));
+  writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(8000 * 31));
   writeFile(folder_.path() + u'/' + names::kPictureFolder + QStringLiteral("/ka.JPG"),
             "not a picture");
   const auto unreadable = [](const char* name, RecordingFault fault) {
