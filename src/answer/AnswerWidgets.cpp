@@ -41,7 +41,11 @@ void Form1::clearAnswerButtons() {
   }
 }
 
-void Form1::enableButtonAnswer() { setAnswerStyle(*this, true); }
+// The buttons open for a new question, which the answer keys give a moment to be heard.
+void Form1::enableButtonAnswer() {
+  setAnswerStyle(*this, true);
+  answerKeys_.questionPosed();
+}
 
 void Form1::enableTypedAnswer() { setAnswerStyle(*this, false); }
 

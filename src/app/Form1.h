@@ -14,6 +14,7 @@
 #include <memory>
 #include <set>
 
+#include "app/AnswerKeyGuard.h"
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
 #include "app/IntervalTimer.h"
@@ -174,6 +175,8 @@ class Form1 : public QWidget {
   void Command4_Click(int index);
   void hint_Click(int index);
   void Text1_Change();
+  // When the answer keys may act; questions and verdicts tell it when they come.
+  AnswerKeyGuard& answerKeys() { return answerKeys_; }
 
   // ---- Sound -----------------------------------------------------------------------
   void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
@@ -196,6 +199,7 @@ class Form1 : public QWidget {
 
   QString applicationFolder_;
   Platform platform_;
+  AnswerKeyGuard answerKeys_{*platform_.clock};
 };
 
 }  // namespace lumora
