@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <functional>
+
 #include "sound/Playback.h"
 #include "support/FormHarness.h"
 
@@ -135,6 +139,35 @@ TEST_P(CloseDuringTwoPartRecording, EndsTheRunWithoutTheRestOfTheQuestion) {
 
 INSTANTIATE_TEST_SUITE_P(MonthDayAndClockTime, CloseDuringTwoPartRecording,
                          ::testing::Values(5, 8));
+
+// Events that ask for a handler while the first part plays, as they are posted to the window.
+TEST(TwoPartRecording, AHandlerAskedForMeanwhileRunsOnceTheQuestionIsPosed) {
+  const std::vector<std::pair<const char*, std::function<void(Form1&)>>> meanwhile = {
+      {"a press of 出題開始", [](Form1& form) { form.出題開始->click(); }},
+      {"an assistive tool's toggle of 手動",
+       [](Form1& form) {
+         QAccessible::queryAccessibleInterface(form.手動)->actionInterface()->doAction(
+             QAccessibleActionInterface::toggleAction());
+       }},
+  };
+  for (const auto& event : meanwhile) {
+    SCOPED_TRACE(event.first);
+    FormHarness h;
+    h->自動->click();
+    h->ランダム->click();
+    h->漢数詞->setChecked(true);
+    h->quizCategory = 5;
+    h.sounds.duringSync = [&h, &event] {
+      QMetaObject::invokeMethod(
+          &h.form(), [&h, &event] { event.second(h.form()); }, Qt::QueuedConnection);
+    };
+    h->playQuestionSound(2, "A.wav", "B.wav");
+    EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "A.wav",
+                                              "async " + h.soundFolder() + "B.wav"}));
+    QCoreApplication::processEvents();
+    EXPECT_GT(h.sounds.requests.size(), 2);
+  }
+}
 
 }  // namespace
 }  // namespace lumora

@@ -17,6 +17,7 @@
 #include "app/AnswerKeyGuard.h"
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
+#include "app/HandlerGate.h"
 #include "app/IntervalTimer.h"
 #include "data/RandomSource.h"
 #include "data/TableShapes.h"
@@ -200,6 +201,7 @@ class Form1 : public QWidget {
   QString applicationFolder_;
   Platform platform_;
   AnswerKeyGuard answerKeys_{*platform_.clock};
+  HandlerGate gate_{*this};
 };
 
 }  // namespace lumora

@@ -76,6 +76,7 @@ void Form1::学習終了_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
   closeRequested_ = true;
   Timer1.setEnabled(false);
+  gate_.close();
   QWidget::closeEvent(event);
 }
 
