@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "app/AnswerKeyGuard.h"
@@ -128,7 +129,8 @@ class Form1 : public QWidget {
 
   // ---- Data files ------------------------------------------------------------------
   bool loadHardSoundTable();
-  bool loadSplitSoundTable();
+  // Why the minute table cannot be used, if it cannot; the learner has been told.
+  std::optional<QString> loadSplitSoundTable();
   void updateMissList(int operation, std::int16_t kind, const QString& fileA, const QString& fileB);
   void saveMissFile();
   void loadMissFile();
