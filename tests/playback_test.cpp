@@ -140,26 +140,23 @@ TEST_P(CloseDuringTwoPartRecording, EndsTheRunWithoutTheRestOfTheQuestion) {
 INSTANTIATE_TEST_SUITE_P(MonthDayAndClockTime, CloseDuringTwoPartRecording,
                          ::testing::Values(5, 8));
 
-// Events that ask for a handler while the first part plays, as they are posted to the window.
+// Events that ask for a handler while the first part plays, posted as the window gets them.
 TEST(TwoPartRecording, AHandlerAskedForMeanwhileRunsOnceTheQuestionIsPosed) {
-  const std::vector<std::pair<const char*, std::function<void(Form1&)>>> meanwhile = {
-      {"a press of 出題開始", [](Form1& form) { form.出題開始->click(); }},
-      {"an assistive tool's toggle of 手動",
-       [](Form1& form) {
-         QAccessible::queryAccessibleInterface(form.手動)->actionInterface()->doAction(
-             QAccessibleActionInterface::toggleAction());
-       }},
-  };
-  for (const auto& event : meanwhile) {
-    SCOPED_TRACE(event.first);
+  const std::vector<std::function<void(Form1&)>> meanwhile = {
+      [](Form1& form) { form.出題開始->click(); },
+      [](Form1& form) {  // as an assistive tool toggles an option
+        QAccessible::queryAccessibleInterface(form.手動)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+      }};
+  for (const auto& act : meanwhile) {
     FormHarness h;
     h->自動->click();
     h->ランダム->click();
     h->漢数詞->setChecked(true);
     h->quizCategory = 5;
-    h.sounds.duringSync = [&h, &event] {
+    h.sounds.duringSync = [&] {
       QMetaObject::invokeMethod(
-          &h.form(), [&h, &event] { event.second(h.form()); }, Qt::QueuedConnection);
+          &h.form(), [&] { act(h.form()); }, Qt::QueuedConnection);
     };
     h->playQuestionSound(2, "A.wav", "B.wav");
     EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "A.wav",
