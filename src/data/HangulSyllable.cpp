@@ -31,9 +31,9 @@ std::optional<QString> hangulOfRomanized(const QString& name) {
     for (int vowel = 0; vowel < kVowelCount; ++vowel) {
       if (!afterInitial.startsWith(QLatin1String(kVowels[vowel]))) continue;
       const QString rest = afterInitial.mid(int(qstrlen(kVowels[vowel])));
-      for (const auto& [finalSound, final] : kFinals) {
+      for (const auto& [finalSound, finalLetter] : kFinals) {
         if (rest != QLatin1String(finalSound)) continue;
-        const int index = (initial * kVowelCount + vowel) * kFinalCount + final;
+        const int index = (initial * kVowelCount + vowel) * kFinalCount + finalLetter;
         return QString(QChar(char16_t(kFirstSyllable + index)));
       }
     }
