@@ -45,6 +45,7 @@ struct Window {
 
   struct NoPause final : lumora::Clock {
     void blockFor(std::chrono::milliseconds) override {}
+    SteadyClock::time_point now() const override { return SteadyClock::now(); }
   };
 
   TimedAudio* audio;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <functional>
+
 #include "sound/Playback.h"
 #include "support/FormHarness.h"
 
@@ -135,6 +139,32 @@ TEST_P(CloseDuringTwoPartRecording, EndsTheRunWithoutTheRestOfTheQuestion) {
 
 INSTANTIATE_TEST_SUITE_P(MonthDayAndClockTime, CloseDuringTwoPartRecording,
                          ::testing::Values(5, 8));
+
+// Events that ask for a handler while the first part plays, posted as the window gets them.
+TEST(TwoPartRecording, AHandlerAskedForMeanwhileRunsOnceTheQuestionIsPosed) {
+  const std::vector<std::function<void(Form1&)>> meanwhile = {
+      [](Form1& form) { form.出題開始->click(); },
+      [](Form1& form) {  // as an assistive tool toggles an option
+        QAccessible::queryAccessibleInterface(form.手動)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+      }};
+  for (const auto& act : meanwhile) {
+    FormHarness h;
+    h->自動->click();
+    h->ランダム->click();
+    h->漢数詞->setChecked(true);
+    h->quizCategory = 5;
+    h.sounds.duringSync = [&] {
+      QMetaObject::invokeMethod(
+          &h.form(), [&] { act(h.form()); }, Qt::QueuedConnection);
+    };
+    h->playQuestionSound(2, "A.wav", "B.wav");
+    EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "A.wav",
+                                              "async " + h.soundFolder() + "B.wav"}));
+    QCoreApplication::processEvents();
+    EXPECT_GT(h.sounds.requests.size(), 2);
+  }
+}
 
 }  // namespace
 }  // namespace lumora

@@ -12,10 +12,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
+#include "app/AnswerKeyGuard.h"
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
+#include "app/HandlerGate.h"
 #include "app/IntervalTimer.h"
 #include "data/RandomSource.h"
 #include "data/TableShapes.h"
@@ -126,7 +129,8 @@ class Form1 : public QWidget {
 
   // ---- Data files ------------------------------------------------------------------
   bool loadHardSoundTable();
-  bool loadSplitSoundTable();
+  // Why the minute table cannot be used, if it cannot; the learner has been told.
+  std::optional<QString> loadSplitSoundTable();
   void updateMissList(int operation, std::int16_t kind, const QString& fileA, const QString& fileB);
   void saveMissFile();
   void loadMissFile();
@@ -174,6 +178,8 @@ class Form1 : public QWidget {
   void Command4_Click(int index);
   void hint_Click(int index);
   void Text1_Change();
+  // When the answer keys may act; questions and verdicts tell it when they come.
+  AnswerKeyGuard& answerKeys() { return answerKeys_; }
 
   // ---- Sound -----------------------------------------------------------------------
   void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
@@ -196,6 +202,8 @@ class Form1 : public QWidget {
 
   QString applicationFolder_;
   Platform platform_;
+  AnswerKeyGuard answerKeys_{*platform_.clock};
+  HandlerGate gate_{*this};
 };
 
 }  // namespace lumora

@@ -24,6 +24,7 @@ QAbstractButton* boundButton(Form1& form, const KeyBinding& binding);
 
 // Binds the key map, names the keys in the buttons' tool tips, and lets Enter ask the next
 // question in manual mode from an empty answer box or an answer button. Enter never judges.
+// The digit and Enter keys wait as the window's AnswerKeyGuard says.
 void installKeyboard(Form1& form);
 
 }  // namespace lumora

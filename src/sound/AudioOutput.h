@@ -21,11 +21,14 @@ class AudioOutput {
   virtual void stop() = 0;
 };
 
-// Blocks the calling thread; the pause between the two parts of a clock time.
+// The window's time: the pause between the two parts of a clock time, and the moments the
+// answer keys wait for.
 class Clock {
  public:
   virtual ~Clock() = default;
+  // Blocks the calling thread.
   virtual void blockFor(std::chrono::milliseconds duration) = 0;
+  virtual std::chrono::steady_clock::time_point now() const = 0;
 };
 
 }  // namespace lumora

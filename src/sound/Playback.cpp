@@ -62,10 +62,14 @@ void Form1::playRecording(PlayRequest request, const QString& path) {
 
 // The window ignores input while a recording blocks it, but a close requested meanwhile
 // is taken at once: without this, a tick due meanwhile would pose one more question first.
-// Timer events stay queued here, so no question is posed from inside this one.
+// Timer events stay queued here, and a handler any other event asks for waits behind the
+// gate, so nothing runs from inside this question.
 bool Form1::closeRequestedMeanwhile() {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers,
-                                  kCloseRequestWait.count());
+  gate_.holdDuring([] {
+    QCoreApplication::processEvents(
+        QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers,
+        kCloseRequestWait.count());
+  });
   return closeRequested_;
 }
 

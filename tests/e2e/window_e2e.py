@@ -26,6 +26,7 @@ from gi.repository import Atspi, GLib  # noqa: E402
 SOUND_FOLDER = "韓国語ヒヤリング音源"
 PICTURE_FOLDER = "ハングル画像"
 TIMEOUT = 20.0
+KEY_WAIT = 1.2  # longer than the answer keys wait after a question, a box key or a verdict
 
 SINO_RECORDING = re.compile(r"^漢数詞(\d{3})_00\.wav$")
 WEEKDAY_RECORDING = re.compile(r"^(.曜)\d_00\.wav$")
@@ -186,6 +187,11 @@ class Window:
 
     def keys(self, *names):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
+
+    def click(self, accessible):
+        box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2), "click", "1"], check=True)
 
     # ---- Finding controls ---------------------------------------------------------------
     def all(self, role, name=None, description=None, root=None):
@@ -359,6 +365,7 @@ def typed_right_wrong_and_replay(w):
     expect(w.typed_text() == "", "answer box emptied")
     expect(w.value("不正解問数") == "0問", "no wrong answer counted")
 
+    time.sleep(KEY_WAIT)
     w.keys("Return")
     wait_for(lambda: w.result_label.description == "", "the next question asked by Enter")
     name, description = w.answer_wrong()
@@ -389,14 +396,46 @@ def weekday_by_key(w):
     expect(option == names[other], "Alt plays the option of its button")
 
     count = w.verdict_count()
+    time.sleep(KEY_WAIT)
     w.keys(str(right + 1))
     name, description = w.next_verdict(count, "the weekday verdict")
     expect(name == "選択肢%dの結果" % (right + 1), "the pressed button marked: " + name)
     expect(description == "〇 正解 " + weekday, "weekday verdict announced: " + description)
 
     mark = w.one(pyatspi.ROLE_LABEL, "選択肢%dの結果" % (right + 1))
+    time.sleep(KEY_WAIT)
     w.keys("Return")
     wait_for(lambda: mark.description == "", "the next question asked by Enter on a button")
+
+
+def digit_meant_for_a_box(w):
+    """A digit straight after a key into a box that lost the focus answers nothing."""
+    w.tick("曜日", "手動", "ランダム")
+    since = w.files.mark()
+    w.start()
+    w.files.next_matching(WEEKDAY_RECORDING, since, "the weekday recording")
+    w.click(w.one(pyatspi.ROLE_TEXT, "出題数"))
+    count = w.verdict_count()
+    w.keys("1", "Tab", "Tab", "2")
+    wait_for(lambda: w.focused(w.one(pyatspi.ROLE_RADIO_BUTTON, "不正解分")), "the focus moved")
+    time.sleep(0.5)
+    expect(w.verdict_count() == count, "no verdict on a digit meant for a box")
+
+
+def enter_right_after_a_verdict(w):
+    """A habitual Enter straight after a wrong answer leaves the verdict on screen."""
+    w.tick("漢数字", "手動", "ランダム")
+    since = w.files.mark()
+    w.start()
+    n = sino_value(w.files.next_matching(SINO_RECORDING, since, "the recording"))
+    wait_for(lambda: w.focused(w.text1), "the focus on the answer box")
+    w.focus_x()
+    count = w.verdict_count()
+    w.keys(*("0" * len(str(n))), "Return")
+    verdict = w.next_verdict(count, "the verdict on a wrong answer")[1]
+    time.sleep(0.5)
+    expect(w.result_label.description == verdict == "X 正解 %d" % n, "the verdict stays")
+    expect(w.value("正解") == str(n), "the right answer stays")
 
 
 def timed_run(w):
@@ -486,7 +525,8 @@ def no_category_message(w):
     wait_for(lambda: message() is None, "the message closed")
 
 
-SCENARIOS = [typed_right_wrong_and_replay, weekday_by_key, timed_run, no_category_message]
+SCENARIOS = [typed_right_wrong_and_replay, weekday_by_key, digit_meant_for_a_box,
+             enter_right_after_a_verdict, timed_run, no_category_message]
 
 
 def prepare_app_dir(program, root):

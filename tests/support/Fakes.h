@@ -48,15 +48,20 @@ class FakeAudio final : public AudioOutput {
   SoundLog& log_;
 };
 
+// Time moves only when a test advances it, or by the pauses it is asked for.
 class FakeClock final : public Clock {
  public:
   explicit FakeClock(SoundLog& log) : log_(log) {}
   void blockFor(std::chrono::milliseconds duration) override {
     log_.requests << QStringLiteral("pause %1").arg(duration.count());
+    advance(duration);
   }
+  std::chrono::steady_clock::time_point now() const override { return now_; }
+  void advance(std::chrono::milliseconds duration) { now_ += duration; }
 
  private:
   SoundLog& log_;
+  std::chrono::steady_clock::time_point now_;
 };
 
 // Records every message box and answers the questions from a script (Cancel when the
