@@ -40,11 +40,15 @@ struct Window {
     platform.dialogs = std::make_unique<testing::FakeDialogs>();
     platform.random = std::make_unique<testing::ScriptedRandom>();
     platform.clock = std::make_unique<NoPause>();
+    platform.recordFile = QStringLiteral(":memory:");
     form = std::make_unique<Form1>(appFolder, std::move(platform));
   }
 
   struct NoPause final : lumora::Clock {
     void blockFor(std::chrono::milliseconds) override {}
+    std::chrono::system_clock::time_point now() override {
+      return std::chrono::system_clock::now();
+    }
   };
 
   TimedAudio* audio;

@@ -146,6 +146,7 @@ void nameControls(Form1& form) {
       {form.再度再生, "再度再生"},
       {form.自動中止, "自動中止"},
       {form.学習終了, "学習終了"},
+      {form.学習記録, "学習記録"},
   };
   form.setObjectName(QStringLiteral("Form1"));
   for (const auto& [widget, name] : singles) widget->setObjectName(QString::fromUtf8(name));
@@ -310,6 +311,7 @@ void Form1::createControls() {
   再度再生->raise();
   自動中止 = button(this, QStringLiteral("自動中止"), {760, 522, 200, 40}, kLightPink);
   学習終了 = button(this, QStringLiteral("学習終了"), {1190, 468, 150, 94}, fromRgb(0xFFC080));
+  学習記録 = button(this, QStringLiteral("学習記録"), {10, 472, 160, 40}, kPaleBlue);
   nameControls(*this);
 }
 

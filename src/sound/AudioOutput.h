@@ -21,11 +21,13 @@ class AudioOutput {
   virtual void stop() = 0;
 };
 
-// Blocks the calling thread; the pause between the two parts of a clock time.
+// Blocks the calling thread (the pause between the two parts of a clock time), and tells
+// the time of the learning record.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual void blockFor(std::chrono::milliseconds duration) = 0;
+  virtual std::chrono::system_clock::time_point now() = 0;
 };
 
 }  // namespace lumora

@@ -48,12 +48,17 @@ class FakeAudio final : public AudioOutput {
   SoundLog& log_;
 };
 
+// Time stands still but for pauses and what a test sets.
 class FakeClock final : public Clock {
  public:
   explicit FakeClock(SoundLog& log) : log_(log) {}
   void blockFor(std::chrono::milliseconds duration) override {
     log_.requests << QStringLiteral("pause %1").arg(duration.count());
+    time += duration;
   }
+  std::chrono::system_clock::time_point now() override { return time; }
+
+  std::chrono::system_clock::time_point time{std::chrono::hours(24 * 20795)};  // 2026-12-07
 
  private:
   SoundLog& log_;
@@ -64,7 +69,7 @@ class FakeClock final : public Clock {
 class FakeDialogs final : public Dialogs {
  public:
   struct Shown {
-    QString kind;  // "critical", "warning" or "question"
+    QString kind;  // "critical", "warning", "notice" or "question"
     QString title;
     QString text;
   };
@@ -75,6 +80,7 @@ class FakeDialogs final : public Dialogs {
   void warning(const QString& title, const QString& text) override {
     show({"warning", title, text});
   }
+  void notice(const QString& title, const QString& text) override { show({"notice", title, text}); }
   Answer askYesNoCancel(const QString& title, const QString& text) override {
     show({"question", title, text});
     if (answers.empty()) return Answer::Cancel;
