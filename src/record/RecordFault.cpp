@@ -13,7 +13,12 @@ QString fileCause(const RecordFault& fault) {
 QString whatHappened(const RecordFault& fault) {
   switch (fault.kind) {
     case RecordFault::Kind::folderNotCreated:
-      return QStringLiteral("学習記録を置くフォルダを作れませんでした。\n") + fileCause(fault);
+      return QStringLiteral(
+                 "学習記録を置くフォルダ「%1」を作れませんでした。\n"
+                 "同じ名前のファイルがないか、その上のフォルダに書き込めるか確かめて"
+                 "ください。\n%2")
+          .arg(fault.file ? fault.file->path : QString(),
+               fault.file ? fault.file->detail() : QString());
     case RecordFault::Kind::notWritten:
       return QStringLiteral("学習記録「%1」に書き込めませんでした。\n").arg(fault.path) +
              fileCause(fault);

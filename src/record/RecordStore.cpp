@@ -2,9 +2,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <filesystem>
+
+#include <unistd.h>
 
 #include "record/Sqlite.h"
 
@@ -56,8 +59,10 @@ void checkIdentity(Database& db) {
   if (id != 0 || db.integer("SELECT count(*) FROM sqlite_master") != 0) throw notARecord();
 }
 
-void migrate(Database& db, int from) {
+// Read again under the write lock: another copy of Lumora may have migrated meanwhile.
+void migrate(Database& db) {
   sqlite::Transaction transaction(db);
+  const int from = static_cast<int>(db.integer("PRAGMA user_version"));
   for (int version = from; version < kSchemaVersion; ++version) db.execute(kMigrations[version]);
   db.execute(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2;")
                  .arg(kApplicationId)
@@ -71,9 +76,15 @@ std::filesystem::path fileSystemPath(const QString& path) {
   return std::filesystem::path(path.toStdU16String());
 }
 
-// The error number behind an SQLite failure: the system's own where a call failed, else the
-// one its result code stands for.
-int errorNumber(const SqliteError& error) {
+// The error number behind an SQLite failure. A file that cannot be opened or written is
+// mostly a folder that cannot be written, which the folder itself tells best; otherwise the
+// system's own where a call failed, else the one the result code stands for.
+int errorNumber(const SqliteError& error, const QString& path) {
+  const bool notWritable =
+      error.code == SQLITE_READONLY || error.code == SQLITE_PERM || error.code == SQLITE_CANTOPEN;
+  if (notWritable && ::access(QFile::encodeName(QFileInfo(path).absolutePath()), W_OK) != 0) {
+    return errno;
+  }
   if (error.systemError != 0) return error.systemError;
   switch (error.code) {
     case SQLITE_FULL:
@@ -154,7 +165,7 @@ bool RecordStore::open() {
     return false;
   }
   db->execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;");
-  if (version < kSchemaVersion) migrate(*db, version);
+  if (version < kSchemaVersion) migrate(*db);
   db_ = std::move(db);
   return true;
 }
@@ -184,7 +195,7 @@ bool RecordStore::recover(const SqliteError& error) {
     return false;
   }
   if (error.code == SQLITE_CANTOPEN) db_.reset();  // opened again at the next use
-  const int code = errorNumber(error);
+  const int code = errorNumber(error, path_);
   tell(faultOf(RecordFault::Kind::notWritten,
                code != 0 ? std::optional(FileFault::fromErrno(code, path_)) : std::nullopt));
   return false;
