@@ -34,6 +34,7 @@ QChart* makeProgressChart(const std::vector<DayTally>& days) {
   dayAxis->append(labels);
   auto* countAxis = new QValueAxis;
   countAxis->setRange(0, most);
+  countAxis->applyNiceNumbers();
   countAxis->setLabelFormat(QStringLiteral("%d"));
   countAxis->setTitleText(QStringLiteral("回答数"));
   auto* percentAxis = new QValueAxis;

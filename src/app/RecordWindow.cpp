@@ -55,6 +55,7 @@ QTableWidget* table(const QString& accessibleName) {
   widget->setAccessibleName(accessibleName);
   widget->verticalHeader()->setVisible(false);
   widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  widget->horizontalHeader()->setStretchLastSection(true);
   return widget;
 }
 
@@ -130,6 +131,7 @@ RecordWindow::RecordWindow(RecordWindowServices services, QWidget* parent)
   hardRow_->setAccessibleName(QStringLiteral("難聴音の組"));
   confusion_ = table(QStringLiteral("難聴音の聞き分け"));
   confusion_->verticalHeader()->setVisible(true);
+  confusion_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   mishearings_ = table(QStringLiteral("よく間違える問題"));
   status_ = valueLabel(QStringLiteral("お知らせ"));
 
