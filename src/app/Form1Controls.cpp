@@ -303,6 +303,8 @@ void Form1::createControls() {
 
   showTitleInBlue(Frame1);
 
+  // Bottom left, first in the bottom row of the tab order.
+  学習記録 = button(this, QStringLiteral("学習記録"), {10, 472, 160, 40}, kPaleBlue);
   出題開始 =
       button(this, QStringLiteral("出題開始         "), {760, 468, 380, 48}, fromRgb(0x00FF00));
   出題開始->setFont(scaled(base, 1.5, true));
@@ -311,7 +313,6 @@ void Form1::createControls() {
   再度再生->raise();
   自動中止 = button(this, QStringLiteral("自動中止"), {760, 522, 200, 40}, kLightPink);
   学習終了 = button(this, QStringLiteral("学習終了"), {1190, 468, 150, 94}, fromRgb(0xFFC080));
-  学習記録 = button(this, QStringLiteral("学習記録"), {10, 472, 160, 40}, kPaleBlue);
   nameControls(*this);
 }
 

@@ -3,11 +3,12 @@
 namespace lumora {
 
 LearningRecord::LearningRecord(QString path, RecordStore::Tell tell)
-    : store_(std::move(path), std::move(tell)), writer_([this] { writeUntilClosed(); }) {}
+    : store_(std::move(path), std::move(tell)) {}
 
 LearningRecord::~LearningRecord() {
   {
     const std::lock_guard lock(mutex_);
+    if (!writer_.joinable()) return;
     closing_ = true;
   }
   queued_.notify_one();
@@ -22,6 +23,8 @@ void LearningRecord::post(std::function<void(RecordStore&)> work) {
   {
     const std::lock_guard lock(mutex_);
     work_.push_back(std::move(work));
+    // Started by the first work, so that a window that records nothing costs no thread.
+    if (!writer_.joinable()) writer_ = std::thread([this] { writeUntilClosed(); });
   }
   queued_.notify_one();
 }

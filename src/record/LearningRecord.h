@@ -14,7 +14,8 @@ namespace lumora {
 
 // The learner's record as the window uses it: judgements are handed to a writer thread and
 // the judgement goes on at once; questions about the record wait for every judgement handed
-// in before them. The record file is opened by the writer on first use, never at start-up.
+// in before them. The writer starts, and opens the record file, on first use, never at
+// start-up.
 // Faults are told through `tell` on the writer thread, once per kind.
 class LearningRecord {
  public:
