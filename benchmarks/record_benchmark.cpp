@@ -51,19 +51,25 @@ class Times {
   std::vector<SteadyClock::duration> times_;
 };
 
-// What the judgement waits for: handing the judgement to the writer.
-void BM_RecordAppendFromTheJudgement(benchmark::State& state) {
-  QTemporaryDir dir;
-  LearningRecord record(dir.filePath("学習記録.sqlite3"), [](const RecordFault&) {});
+// Times `append` on judgements of the numbers 1..100 in turn.
+template <typename Append>
+void timeAppends(benchmark::State& state, Append append) {
   Times times;
   int n = 0;
   for (auto _ : state) {
     const Judgement judgement = judgementOf(1 + n++ % 100);
     const auto start = SteadyClock::now();
-    record.append(judgement);
+    append(judgement);
     times.add(SteadyClock::now() - start);
   }
   times.report(state);
+}
+
+// What the judgement waits for: handing the judgement to the writer.
+void BM_RecordAppendFromTheJudgement(benchmark::State& state) {
+  QTemporaryDir dir;
+  LearningRecord record(dir.filePath("学習記録.sqlite3"), [](const RecordFault&) {});
+  timeAppends(state, [&record](const Judgement& j) { record.append(j); });
 }
 BENCHMARK(BM_RecordAppendFromTheJudgement)->Iterations(2000);
 
@@ -71,15 +77,7 @@ BENCHMARK(BM_RecordAppendFromTheJudgement)->Iterations(2000);
 void BM_RecordAppendOnTheWriter(benchmark::State& state) {
   QTemporaryDir dir;
   RecordStore store(dir.filePath("学習記録.sqlite3"), [](const RecordFault&) {});
-  Times times;
-  int n = 0;
-  for (auto _ : state) {
-    const Judgement judgement = judgementOf(1 + n++ % 100);
-    const auto start = SteadyClock::now();
-    store.append(judgement);
-    times.add(SteadyClock::now() - start);
-  }
-  times.report(state);
+  timeAppends(state, [&store](const Judgement& j) { store.append(j); });
 }
 BENCHMARK(BM_RecordAppendOnTheWriter)->Iterations(300);
 
