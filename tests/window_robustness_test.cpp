@@ -13,12 +13,12 @@
 #include <random>
 #include <vector>
 
+#include "data/Numbers.h"
 #include "data/Cp932.h"
 #include "data/MissList.h"
-#include "data/Numbers.h"
 #include "data/RecordWriter.h"
-#include "data/RecordingNames.h"
 #include "quiz/QuestionDraws.h"
+#include "data/RecordingNames.h"
 #include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/AppFolders.h"
 #include "app/Form1.h"
-#include "data/FileFault.h"
 #include "data/RecordingNames.h"
+#include "data/FileFault.h"
 #include "quiz/QuestionNumberCaption.h"
 
 namespace lumora {
