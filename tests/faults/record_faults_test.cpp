@@ -302,8 +302,10 @@ TEST(KillLoop, AnAppendKilledAnywhereLeavesAConsistentRecord) {
                                                          MAP_SHARED | MAP_ANONYMOUS, -1, 0));
   new (appends) std::atomic<long>(0);
   QElapsedTimer clock;
+  RecordStore timed(file, [](const RecordFault&) {});
+  timed.append(judgementOf(1));  // opened
   clock.start();
-  writeRecord(file, 1);
+  timed.append(judgementOf(2));
   // Kills spread over about three appends, whatever this machine's disk costs.
   const int appendMicroseconds = std::max<int>(100, clock.nsecsElapsed() / 1000);
   std::mt19937 random(20261208);
@@ -311,8 +313,9 @@ TEST(KillLoop, AnAppendKilledAnywhereLeavesAConsistentRecord) {
   int kills = 0;
   int inconsistent = 0;
   clock.restart();
-  while (kills < 200 && clock.elapsed() < 90'000) {
+  while (kills < 120 && clock.elapsed() < 60'000) {
     std::fflush(nullptr);
+    const long before = appends->load();
     const pid_t child = ::fork();
     if (child == 0) {
       ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -322,6 +325,9 @@ TEST(KillLoop, AnAppendKilledAnywhereLeavesAConsistentRecord) {
         appends->fetch_add(1);
       }
     }
+    // The delay starts once the child has opened the record and appended once, so that the
+    // kills land among its appends.
+    for (int waited = 0; appends->load() == before && waited < 100'000; ++waited) ::usleep(50);
     ::usleep(delay(random));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
