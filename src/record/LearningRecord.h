@@ -36,8 +36,6 @@ class LearningRecord {
     return answer.get();
   }
 
-  const QString& path() const { return store_.path(); }
-
  private:
   void post(std::function<void(RecordStore&)> work);
   void writeUntilClosed();

@@ -41,8 +41,6 @@ class RecordStore {
   // Deletes every judgement.
   bool erase();
 
-  const QString& path() const { return path_; }
-
  private:
   template <typename Body>
   auto guarded(Body body) -> std::optional<decltype(body(std::declval<sqlite::Database&>()))>;
