@@ -40,12 +40,16 @@ struct Window {
     platform.dialogs = std::make_unique<testing::FakeDialogs>();
     platform.random = std::make_unique<testing::ScriptedRandom>();
     platform.clock = std::make_unique<NoPause>();
+    platform.recordFile = QStringLiteral(":memory:");
     form = std::make_unique<Form1>(appFolder, std::move(platform));
   }
 
   struct NoPause final : lumora::Clock {
     void blockFor(std::chrono::milliseconds) override {}
     SteadyClock::time_point now() const override { return SteadyClock::now(); }
+    std::chrono::system_clock::time_point wallTime() const override {
+      return std::chrono::system_clock::now();
+    }
   };
 
   TimedAudio* audio;

@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   libsndfile1-dev libsamplerate0-dev libebur128-dev
   libaubio-dev
+  libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

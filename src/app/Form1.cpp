@@ -10,7 +10,13 @@ Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
     : QWidget(parent),
       Timer1([this] { gate_.run([this] { Timer1_Timer(); }); }),
       applicationFolder_(std::move(applicationFolder)),
-      platform_(std::move(platform)) {
+      platform_(std::move(platform)),
+      record_(
+          std::make_unique<LearningRecord>(platform_.recordFile, [this](const RecordFault& fault) {
+            // Told by the record's writer: the window shows it on its own thread.
+            QMetaObject::invokeMethod(
+                this, [this, fault] { tellRecordFault(fault); }, Qt::QueuedConnection);
+          })) {
   createControls();
   connectEvents();
   installKeyboard(*this);
@@ -27,6 +33,7 @@ void Form1::connectEvents() {
   on(再度再生, &QPushButton::clicked, [this] { 再度再生_Click(); });
   on(自動中止, &QPushButton::clicked, [this] { 自動中止_Click(); });
   on(学習終了, &QPushButton::clicked, [this] { 学習終了_Click(); });
+  on(学習記録, &QPushButton::clicked, [this] { 学習記録_Click(); });
   for (int i = 0; i < 3; ++i) {
     on(Command4(i), &QPushButton::clicked, [this, i] { Command4_Click(i); });
     on(hint(i), &QPushButton::clicked, [this, i] { hint_Click(i); });

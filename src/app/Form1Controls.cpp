@@ -146,6 +146,7 @@ void nameControls(Form1& form) {
       {form.再度再生, "再度再生"},
       {form.自動中止, "自動中止"},
       {form.学習終了, "学習終了"},
+      {form.学習記録, "学習記録"},
   };
   form.setObjectName(QStringLiteral("Form1"));
   for (const auto& [widget, name] : singles) widget->setObjectName(QString::fromUtf8(name));
@@ -302,6 +303,8 @@ void Form1::createControls() {
 
   showTitleInBlue(Frame1);
 
+  // Bottom left, first in the bottom row of the tab order.
+  学習記録 = button(this, QStringLiteral("学習記録"), {10, 472, 160, 40}, kPaleBlue);
   出題開始 =
       button(this, QStringLiteral("出題開始         "), {760, 468, 380, 48}, fromRgb(0x00FF00));
   出題開始->setFont(scaled(base, 1.5, true));

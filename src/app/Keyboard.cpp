@@ -63,6 +63,8 @@ const std::vector<KeyBinding>& keyMap() {
       {QKeySequence(Qt::ALT | Qt::Key_1), Target::option, 0},
       {QKeySequence(Qt::ALT | Qt::Key_2), Target::option, 1},
       {QKeySequence(Qt::ALT | Qt::Key_3), Target::option, 2},
+      // Ctrl rather than a function key: Japanese input methods convert with F6 to F10.
+      {QKeySequence(Qt::CTRL | Qt::Key_L), Target::record},
   };
   return map;
 }
@@ -75,6 +77,8 @@ QAbstractButton* boundButton(Form1& form, const KeyBinding& binding) {
       return form.Command4(binding.index);
     case Target::option:
       return form.hint(binding.index);
+    case Target::record:
+      return form.学習記録;
   }
   return nullptr;
 }

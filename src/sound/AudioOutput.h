@@ -21,14 +21,16 @@ class AudioOutput {
   virtual void stop() = 0;
 };
 
-// The window's time: the pause between the two parts of a clock time, and the moments the
-// answer keys wait for.
+// The window's time: the pause between the two parts of a clock time, the moments the answer
+// keys wait for, and the calendar time the learning record keeps.
 class Clock {
  public:
   virtual ~Clock() = default;
   // Blocks the calling thread.
   virtual void blockFor(std::chrono::milliseconds duration) = 0;
+  // Steady: waits measured on it survive the calendar clock being set.
   virtual std::chrono::steady_clock::time_point now() const = 0;
+  virtual std::chrono::system_clock::time_point wallTime() const = 0;
 };
 
 }  // namespace lumora

@@ -42,6 +42,7 @@ void Form1::再度再生_Click() {
   soundKind = replaySoundKind;
   soundFileA = replaySoundFileA;
   soundFileB = replaySoundFileB;
+  countReplay();
   playQuestionSound(soundKind, soundFileA, soundFileB);
   if (Text1->isEnabled()) Text1->setFocus();
 }

@@ -14,6 +14,9 @@ class SystemClock final : public Clock {
   std::chrono::steady_clock::time_point now() const override {
     return std::chrono::steady_clock::now();
   }
+  std::chrono::system_clock::time_point wallTime() const override {
+    return std::chrono::system_clock::now();
+  }
 };
 
 }  // namespace lumora

@@ -30,6 +30,7 @@ KEY_WAIT = 1.2  # longer than the answer keys wait after a question, a box key o
 
 SINO_RECORDING = re.compile(r"^漢数詞(\d{3})_00\.wav$")
 WEEKDAY_RECORDING = re.compile(r"^(.曜)\d_00\.wav$")
+HARD_RECORDING = re.compile(r"^難聴音(.+)_00\.wav$")
 
 
 class Failure(Exception):
@@ -151,7 +152,9 @@ class Window:
         self.sound_dir = os.path.join(app_dir, SOUND_FOLDER)
         self.files = OpenedFiles(self.sound_dir)
         self.audio = DiskAudio(os.path.join(app_dir, "audio.raw"))
-        env = dict(os.environ, SDL_DISKAUDIOFILE=self.audio.path)
+        # The learning record of each scenario's learner is kept beside its program.
+        env = dict(os.environ, SDL_DISKAUDIOFILE=self.audio.path,
+                   XDG_DATA_HOME=os.path.join(app_dir, "data"))
         self.process = subprocess.Popen([program], env=env, cwd=app_dir)
         self.verdicts = []
         LIVE_WINDOWS.append(self)
@@ -525,6 +528,62 @@ def no_category_message(w):
     wait_for(lambda: message() is None, "the message closed")
 
 
+def learning_record_after_a_restart(program, app_dir):
+    """Four hard-to-hear questions answered right, wrong, right, wrong by their keys; after a
+    restart Ctrl+L opens 学習記録, whose figures and confusion table say exactly that."""
+    first = Window(program, app_dir)
+    answered = []  # (options, played, chosen)
+    try:
+        first.tick("難聴音", "手動", "ランダム")
+        buttons = first.answer_buttons()
+        for question, right in enumerate((True, False, True, False)):
+            since = first.files.mark()
+            first.start()
+            played = first.files.next_matching(HARD_RECORDING, since, "the syllable").group(1)
+            wait_for(lambda: played in [b.name for b in buttons], "the options shown")
+            options = tuple(b.name for b in buttons)
+            index = options.index(played) if right else (options.index(played) + 1) % 3
+            first.focus_x()
+            count = first.verdict_count()
+            time.sleep(KEY_WAIT)
+            first.keys(str(index + 1))
+            description = first.next_verdict(count, "verdict %d" % question)[1]
+            expect(description.startswith("〇" if right else "Ｘ"), "verdict: " + description)
+            answered.append((options, played, options[index]))
+        first.quit_by_button()
+    finally:
+        first.close()
+
+    second = Window(program, app_dir)
+    try:
+        second.keys("ctrl+l")
+
+        def record_window():
+            return next((top for top in second.app if top and top.name == "学習記録"), None)
+
+        window = wait_for(record_window, "the 学習記録 window opened by Ctrl+L")
+        summary = wait_for(lambda: second.all(pyatspi.ROLE_LABEL, description="成績のまとめ",
+                                              root=window), "the summary")[0]
+        expect(summary.name.startswith("回答 4問（正解 2問・不正解 2問）　正解率 50%"),
+               "the figures: " + summary.name)
+        tab = second.all(pyatspi.ROLE_PAGE_TAB, "聞き分け", root=window)[0]
+        second.press(tab)
+        table = wait_for(lambda: [t for t in second.all(pyatspi.ROLE_TABLE, root=window)
+                                  if t.name.startswith("難聴音の聞き分け ")], "the table")[0]
+        options = tuple(table.name.split(" ", 1)[1].split("・"))
+        cells = table.queryTable()
+        for p, played in enumerate(options):
+            chosen = [c for o, pl, c in answered if o == options and pl == played]
+            for c, option in enumerate(options):
+                count = chosen.count(option)
+                share = round(100 * count / len(chosen)) if chosen else 0
+                shown = cells.getAccessibleAt(p, c).name
+                expect(shown == "%d（%d%%）" % (count, share),
+                       "%s played, %s chosen: %r" % (played, option, shown))
+    finally:
+        second.close()
+
+
 SCENARIOS = [typed_right_wrong_and_replay, weekday_by_key, digit_meant_for_a_box,
              enter_right_after_a_verdict, timed_run, no_category_message]
 
@@ -559,6 +618,7 @@ def main():
     with tempfile.TemporaryDirectory() as root:
         cases = [(s.__name__, s, True) for s in SCENARIOS]
         cases.append(("saved_list_survives_a_restart", saved_list_survives_a_restart, False))
+        cases.append(("learning_record_after_a_restart", learning_record_after_a_restart, False))
         chosen = sys.argv[2:]  # names of scenarios to run alone
         cases = [c for c in cases if not chosen or c[0] in chosen]
         for name, scenario, in_one_window in cases:

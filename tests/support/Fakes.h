@@ -57,11 +57,16 @@ class FakeClock final : public Clock {
     advance(duration);
   }
   std::chrono::steady_clock::time_point now() const override { return now_; }
-  void advance(std::chrono::milliseconds duration) { now_ += duration; }
+  std::chrono::system_clock::time_point wallTime() const override { return wallTime_; }
+  void advance(std::chrono::milliseconds duration) {
+    now_ += duration;
+    wallTime_ += duration;
+  }
 
  private:
   SoundLog& log_;
   std::chrono::steady_clock::time_point now_;
+  std::chrono::system_clock::time_point wallTime_{std::chrono::hours(24 * 20795)};  // 2026-12-07
 };
 
 // Records every message box and answers the questions from a script (Cancel when the
@@ -69,7 +74,7 @@ class FakeClock final : public Clock {
 class FakeDialogs final : public Dialogs {
  public:
   struct Shown {
-    QString kind;  // "critical", "warning" or "question"
+    QString kind;  // "critical", "warning", "notice" or "question"
     QString title;
     QString text;
   };
@@ -80,6 +85,7 @@ class FakeDialogs final : public Dialogs {
   void warning(const QString& title, const QString& text) override {
     show({"warning", title, text});
   }
+  void notice(const QString& title, const QString& text) override { show({"notice", title, text}); }
   Answer askYesNoCancel(const QString& title, const QString& text) override {
     show({"question", title, text});
     if (answers.empty()) return Answer::Cancel;

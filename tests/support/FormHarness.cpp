@@ -42,6 +42,7 @@ FormHarness::FormHarness(bool load) {
   auto fakeClock = std::make_unique<FakeClock>(sounds);
   clock = fakeClock.get();
   platform.clock = std::move(fakeClock);
+  platform.recordFile = QStringLiteral(":memory:");
   auto fakeDialogs = std::make_unique<FakeDialogs>();
   dialogs = fakeDialogs.get();
   platform.dialogs = std::move(fakeDialogs);
