@@ -19,9 +19,10 @@ using SteadyClock = std::chrono::steady_clock;
 
 class TimedAudio final : public AudioOutput {
  public:
-  std::optional<RecordingFault> playAsync(const QString&) override { return note(); }
-  std::optional<RecordingFault> playSync(const QString&) override { return note(); }
+  std::optional<RecordingFault> playAsync(const QString&, PlaySpeed) override { return note(); }
+  std::optional<RecordingFault> playSync(const QString&, PlaySpeed) override { return note(); }
   void stop() override {}
+  void setLateFaultHandler(LateFaultHandler) override {}
   SteadyClock::time_point lastRequest;
 
  private:

@@ -179,6 +179,7 @@ TEST(Window, TabGoesLeftToRightAndTopToBottom) {
                                 "テストモード",
                                 "出題開始",
                                 "再度再生",
+                                "ゆっくり再生",
                                 "自動中止",
                                 "学習終了"}));
 }

@@ -21,6 +21,9 @@ Form1::~Form1() = default;
 void Form1::connectEvents() {
   connect(出題開始, &QPushButton::clicked, this, [this] { 出題開始_Click(); });
   connect(再度再生, &QPushButton::clicked, this, [this] { 再度再生_Click(); });
+  connect(ゆっくり再生, &QPushButton::clicked, this, [this] { ゆっくり再生_Click(); });
+  platform_.audio->setLateFaultHandler(
+      [this](const QString& path, RecordingFault fault) { tellRecordingFault(fault, path); });
   connect(自動中止, &QPushButton::clicked, this, [this] { 自動中止_Click(); });
   connect(学習終了, &QPushButton::clicked, this, [this] { 学習終了_Click(); });
   for (int i = 0; i < 3; ++i) {

@@ -85,6 +85,7 @@ class Form1 : public QWidget {
 
   QPushButton* 出題開始;
   QPushButton* 再度再生;
+  QPushButton* ゆっくり再生;
   QPushButton* 自動中止;
   QPushButton* 学習終了;
 
@@ -176,10 +177,14 @@ class Form1 : public QWidget {
   void Text1_Change();
 
   // ---- Sound -----------------------------------------------------------------------
-  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
+  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB,
+                         PlaySpeed speed = PlaySpeed::normal);
   void playCorrectBuzzer();
   void playWrongBuzzer();
   void 再度再生_Click();
+  void ゆっくり再生_Click();
+  // Every replay of the current question, at either speed, passes here.
+  void replayQuestion(PlaySpeed speed);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -188,8 +193,10 @@ class Form1 : public QWidget {
   void createControls();
   void connectEvents();
 
-  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&);
-  void playRecording(PlayRequest request, const QString& path);
+  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&, PlaySpeed);
+  // Whether the recording was played.
+  bool playRecording(PlayRequest request, const QString& path, PlaySpeed speed);
+  void tellRecordingFault(RecordingFault fault, const QString& path);
   bool closeRequestedMeanwhile();
   std::set<RecordingFault> recordingFaultsTold_;
   bool closeRequested_ = false;
