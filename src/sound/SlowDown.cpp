@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace lumora {
 namespace {
 
 constexpr float kFullScale = -float(std::numeric_limits<std::int16_t>::min());
+
+// Fed and drained a block at a time, SoundTouch's own buffers stay small however long the
+// recording is.
+constexpr std::size_t kBlockFrames = 4096;
 
 std::int16_t toSample(float value) {
   const float scaled = std::round(value * kFullScale);
@@ -19,23 +24,30 @@ std::int16_t toSample(float value) {
 }  // namespace
 
 DecodedSound slowedDown(const DecodedSound& sound, double tempo) {
-  const int channels = sound.format.channels;
+  const std::size_t channels = std::size_t(sound.format.channels);
   soundtouch::SoundTouch stretcher;
   stretcher.setSampleRate(unsigned(sound.format.rate));
   stretcher.setChannels(unsigned(channels));
   stretcher.setTempo(tempo);
 
-  std::vector<float> input(sound.samples.size());
-  std::transform(sound.samples.begin(), sound.samples.end(), input.begin(),
-                 [](std::int16_t sample) { return float(sample) / kFullScale; });
-  stretcher.putSamples(input.data(), unsigned(input.size() / channels));
+  DecodedSound slowed{{}, sound.format};
+  slowed.samples.reserve(std::size_t(double(sound.samples.size()) / tempo) + kBlockFrames);
+  std::vector<float> block(kBlockFrames * channels);
+  const auto drain = [&] {
+    while (const unsigned frames = stretcher.receiveSamples(block.data(), kBlockFrames)) {
+      std::transform(block.begin(), block.begin() + frames * channels,
+                     std::back_inserter(slowed.samples), toSample);
+    }
+  };
+  for (std::size_t at = 0; at < sound.samples.size(); at += block.size()) {
+    const std::size_t count = std::min(block.size(), sound.samples.size() - at);
+    std::transform(sound.samples.begin() + at, sound.samples.begin() + at + count, block.begin(),
+                   [](std::int16_t sample) { return float(sample) / kFullScale; });
+    stretcher.putSamples(block.data(), unsigned(count / channels));
+    drain();
+  }
   stretcher.flush();
-
-  std::vector<float> output(stretcher.numSamples() * channels);
-  output.resize(stretcher.receiveSamples(output.data(), unsigned(output.size() / channels)) *
-                channels);
-  DecodedSound slowed{std::vector<std::int16_t>(output.size()), sound.format};
-  std::transform(output.begin(), output.end(), slowed.samples.begin(), toSample);
+  drain();
   return slowed;
 }
 
