@@ -101,21 +101,16 @@ void fillRecord(const QString& file, int judgements) {
   db.execute("COMMIT");
 }
 
-struct NoSound final : AudioOutput {
-  std::optional<RecordingFault> playAsync(const QString&) override { return std::nullopt; }
-  std::optional<RecordingFault> playSync(const QString&) override { return std::nullopt; }
-  void stop() override {}
-};
-
 // From the key to the window drawn, on a record opened for the first time.
 void BM_RecordWindowOpenAt100000(benchmark::State& state) {
   QTemporaryDir dir;
   const QString file = dir.filePath("学習記録.sqlite3");
   fillRecord(file, 100'000);
   Times times;
+  testing::SoundLog sounds;
   for (auto _ : state) {
     Platform platform;
-    platform.audio = std::make_unique<NoSound>();
+    platform.audio = std::make_unique<testing::FakeAudio>(sounds);
     platform.dialogs = std::make_unique<testing::FakeDialogs>();
     platform.random = std::make_unique<testing::ScriptedRandom>();
     platform.clock = std::make_unique<SystemClock>();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libsdl2-mixer-dev
+  qt6-base-dev libsdl2-dev libsoundtouch-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev libxcb1-dev
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon

@@ -41,6 +41,8 @@ TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
        names::sinoNumber(25), noMark},
       {"Ctrl+R replays, keeping the text", false, "2", Qt::Key_R, Qt::ControlModifier,
        names::sinoNumber(25), noMark},
+      {"Shift+F5 replays slowly, keeping the text", false, "2", Qt::Key_F5, Qt::ShiftModifier,
+       names::sinoNumber(25) + " slow", noMark},
       {"a digit goes into the box", false, "", Qt::Key_1, Qt::NoModifier, "", noMark},
       {"Enter in a box with text does nothing", false, "2", Qt::Key_Return, Qt::NoModifier, "",
        noMark},

@@ -181,6 +181,7 @@ TEST(Window, TabGoesLeftToRightAndTopToBottom) {
                                 "学習記録",
                                 "出題開始",
                                 "再度再生",
+                                "ゆっくり再生",
                                 "自動中止",
                                 "学習終了"}));
 }

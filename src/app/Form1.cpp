@@ -31,6 +31,9 @@ void Form1::connectEvents() {
   };
   on(出題開始, &QPushButton::clicked, [this] { 出題開始_Click(); });
   on(再度再生, &QPushButton::clicked, [this] { 再度再生_Click(); });
+  on(ゆっくり再生, &QPushButton::clicked, [this] { ゆっくり再生_Click(); });
+  platform_.audio->setLateFaultHandler(
+      [this](const QString& path, RecordingFault fault) { tellRecordingFault(fault, path); });
   on(自動中止, &QPushButton::clicked, [this] { 自動中止_Click(); });
   on(学習終了, &QPushButton::clicked, [this] { 学習終了_Click(); });
   on(学習記録, &QPushButton::clicked, [this] { 学習記録_Click(); });

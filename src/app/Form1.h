@@ -94,6 +94,7 @@ class Form1 : public QWidget {
 
   QPushButton* 出題開始;
   QPushButton* 再度再生;
+  QPushButton* ゆっくり再生;
   QPushButton* 自動中止;
   QPushButton* 学習終了;
   QPushButton* 学習記録;
@@ -192,10 +193,14 @@ class Form1 : public QWidget {
   AnswerKeyGuard& answerKeys() { return answerKeys_; }
 
   // ---- Sound -----------------------------------------------------------------------
-  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
+  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB,
+                         PlaySpeed speed = PlaySpeed::normal);
   void playCorrectBuzzer();
   void playWrongBuzzer();
   void 再度再生_Click();
+  void ゆっくり再生_Click();
+  // Every replay of the current question, at either speed, passes here.
+  void replayQuestion(PlaySpeed speed);
 
   // ---- Learning record -------------------------------------------------------------
   // Each is one call from the routine that poses, replays, judges or ends a question.
@@ -215,8 +220,10 @@ class Form1 : public QWidget {
   void createControls();
   void connectEvents();
 
-  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&);
-  void playRecording(PlayRequest request, const QString& path);
+  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&, PlaySpeed);
+  // Whether the recording was played.
+  bool playRecording(PlayRequest request, const QString& path, PlaySpeed speed);
+  void tellRecordingFault(RecordingFault fault, const QString& path);
   bool closeRequestedMeanwhile();
   std::set<RecordingFault> recordingFaultsTold_;
   bool closeRequested_ = false;

@@ -144,6 +144,7 @@ void nameControls(Form1& form) {
       {form.テストモード, "テストモード"},
       {form.出題開始, "出題開始"},
       {form.再度再生, "再度再生"},
+      {form.ゆっくり再生, "ゆっくり再生"},
       {form.自動中止, "自動中止"},
       {form.学習終了, "学習終了"},
       {form.学習記録, "学習記録"},
@@ -311,6 +312,9 @@ void Form1::createControls() {
   出題開始->setAccessibleName(QStringLiteral("出題開始"));
   再度再生 = button(this, QStringLiteral("もう一度聞く"), {1020, 472, 116, 40}, kLightCyan);
   再度再生->raise();
+  ゆっくり再生 = button(this, QStringLiteral("ゆっくり"), {1020, 522, 116, 40}, kLightCyan);
+  ゆっくり再生->setAccessibleName(QStringLiteral("ゆっくりもう一度聞く"));
+  ゆっくり再生->setToolTip(QStringLiteral("0.7 倍の速さで、音の高さはそのままにもう一度聞く"));
   自動中止 = button(this, QStringLiteral("自動中止"), {760, 522, 200, 40}, kLightPink);
   学習終了 = button(this, QStringLiteral("学習終了"), {1190, 468, 150, 94}, fromRgb(0xFFC080));
   nameControls(*this);

@@ -57,6 +57,7 @@ const std::vector<KeyBinding>& keyMap() {
   static const std::vector<KeyBinding> map = {
       {QKeySequence(Qt::Key_F5), Target::replay},
       {QKeySequence(Qt::CTRL | Qt::Key_R), Target::replay},
+      {QKeySequence(Qt::SHIFT | Qt::Key_F5), Target::slowReplay},
       {QKeySequence(Qt::Key_1), Target::answer, 0},
       {QKeySequence(Qt::Key_2), Target::answer, 1},
       {QKeySequence(Qt::Key_3), Target::answer, 2},
@@ -73,6 +74,8 @@ QAbstractButton* boundButton(Form1& form, const KeyBinding& binding) {
   switch (binding.target) {
     case Target::replay:
       return form.再度再生;
+    case Target::slowReplay:
+      return form.ゆっくり再生;
     case Target::answer:
       return form.Command4(binding.index);
     case Target::option:

@@ -9,10 +9,11 @@ namespace lumora {
 class Form1;
 
 // A key that presses a button of the window from anywhere in it, as long as the button is
-// enabled: replay, the answer buttons, the loudspeaker buttons and the learning record. The option
-// keys take Alt, which keeps the digit key whatever the keyboard layout puts on its shifted level.
+// enabled: replay, slow replay, the answer buttons, the loudspeaker buttons and the learning
+// record. The option keys take Alt, which keeps the digit key whatever the keyboard layout puts
+// on its shifted level.
 struct KeyBinding {
-  enum class Target { replay, answer, option, record };
+  enum class Target { replay, slowReplay, answer, option, record };
   QKeySequence keys;
   Target target;
   int index = 0;  // of the answer or loudspeaker button

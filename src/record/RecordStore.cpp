@@ -53,11 +53,17 @@ constexpr int kBusyWaitMilliseconds = 2000;
 
 SqliteError notARecord() { return {SQLITE_NOTADB, 0, QStringLiteral("not a learning record")}; }
 
-// Our record, a new empty file, or anything else.
+// Our record, a new empty file, or anything else. Read in one statement, so one snapshot:
+// another copy of Lumora creating the record between two reads would make ours look foreign
+// and have it moved aside.
 void checkIdentity(Database& db) {
-  const std::int64_t id = db.integer("PRAGMA application_id");
-  if (id == kApplicationId) return;
-  if (id != 0 || db.integer("SELECT count(*) FROM sqlite_master") != 0) throw notARecord();
+  const std::int64_t ours = db.integer(
+      QStringLiteral("SELECT application_id = %1 OR (application_id = 0 AND"
+                     " (SELECT count(*) FROM sqlite_master) = 0) FROM pragma_application_id()")
+          .arg(kApplicationId)
+          .toUtf8()
+          .constData());
+  if (ours == 0) throw notARecord();
 }
 
 // Read again under the write lock: another copy of Lumora may have migrated meanwhile.

@@ -338,8 +338,8 @@ def expect(condition, message):
 
 # ---- Scenarios ------------------------------------------------------------------------------
 def typed_right_wrong_and_replay(w):
-    """A number answered right after F5 and Ctrl+R replays mid-answer, Enter for the next
-    question, which is answered wrong."""
+    """A number answered right after F5, Ctrl+R and Shift+F5 (slow) replays mid-answer, Enter
+    for the next question, which is answered wrong."""
     w.tick("漢数字", "手動", "ランダム")
     since = w.files.mark()
     offset = w.audio.size()
@@ -353,7 +353,7 @@ def typed_right_wrong_and_replay(w):
     half = answer[0] if len(answer) > 1 else " "
     w.keys("space" if half == " " else half)
     wait_for(lambda: w.typed_text() == half, "half an answer typed")
-    for replay in ("F5", "ctrl+r"):
+    for replay in ("F5", "ctrl+r", "shift+F5"):
         wait_for(lambda: w.audio.silent_for(0.6), "the recording to end")
         offset = w.audio.size()
         w.keys(replay)

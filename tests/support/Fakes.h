@@ -14,12 +14,13 @@
 
 namespace lumora::testing {
 
-// Every sound request and pause, in order, as text: "async <path>", "sync <path>",
-// "stop", "pause <ms>".
+// Every sound request and pause, in order, as text: "async <path>", "sync <path>" (with
+// " slow" after a slowed one), "stop", "pause <ms>".
 struct SoundLog {
   QStringList requests;
   std::map<QString, RecordingFault> faults;
   std::function<void()> duringSync;
+  AudioOutput::LateFaultHandler lateFault;
 };
 
 // Plays nothing; a path listed in `faults` reports its fault, and `duringSync` runs while a
@@ -27,18 +28,24 @@ struct SoundLog {
 class FakeAudio final : public AudioOutput {
  public:
   explicit FakeAudio(SoundLog& log) : log_(log) {}
-  std::optional<RecordingFault> playAsync(const QString& path) override {
-    log_.requests << "async " + path;
+  std::optional<RecordingFault> playAsync(const QString& path, PlaySpeed speed) override {
+    log_.requests << "async " + path + slow(speed);
     return faultOf(path);
   }
-  std::optional<RecordingFault> playSync(const QString& path) override {
-    log_.requests << "sync " + path;
+  std::optional<RecordingFault> playSync(const QString& path, PlaySpeed speed) override {
+    log_.requests << "sync " + path + slow(speed);
     if (log_.duringSync) log_.duringSync();
     return faultOf(path);
   }
   void stop() override { log_.requests << "stop"; }
+  void setLateFaultHandler(LateFaultHandler handler) override {
+    log_.lateFault = std::move(handler);
+  }
 
  private:
+  static QString slow(PlaySpeed speed) {
+    return speed == PlaySpeed::slow ? QStringLiteral(" slow") : QString();
+  }
   std::optional<RecordingFault> faultOf(const QString& path) const {
     const auto it = log_.faults.find(path);
     if (it == log_.faults.end()) return std::nullopt;
