@@ -11,6 +11,7 @@ enum class RecordingFault {
   empty,         // a file of no bytes
   damaged,       // cut off, or not a WAV file the player can decode
   beyondLimits,  // a WAV whose rate, length or size no recording of the trainer has
+  deviceFailed,  // decoded, but the sound device stopped taking samples
 };
 
 // What is wrong, said after the file's name: "は空です" and the like.

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,14 +34,17 @@ class StudioPlayer {
   std::optional<std::pair<QString, RecordingFault>> play(const std::vector<NamedSound>& sounds,
                                                          std::chrono::milliseconds pause = {});
   void stop() { audio_.stop(); }
+  // Where a sound's fault found after play() returned is told, by the sound's name.
+  void setLateFaultHandler(std::function<void(const QString& name, RecordingFault)> handler);
 
  private:
-  QString copyOf(const QByteArray& wave);
+  QString copyOf(const NamedSound& sound);
 
   AudioOutput& audio_;
   Clock& clock_;
   QTemporaryDir folder_;
   int copies_ = 0;
+  QHash<QString, QString> names_;  // of the copies of the latest request, by path
 };
 
 }  // namespace lumora::studio

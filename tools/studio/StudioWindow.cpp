@@ -48,6 +48,9 @@ StudioWindow::StudioWindow(contentgen::ContentList list, QString appFolder, Stud
   resize(1200, 660);
   timer_.setInterval(kCaptureInterval);
   connect(&timer_, &QTimer::timeout, this, [this] { captureTick(); });
+  player_.setLateFaultHandler([this](const QString& name, RecordingFault fault) {
+    tell(recordingFaultMessage(fault, name));
+  });
   fillDevices();
   showProgress();
   const QString resumeAt =
