@@ -4,7 +4,7 @@ made for the purpose, quieter than the program plays it, with silence and an ove
 stretch in it. Then checks that only the weekdays changed, each trimmed to its word, that the
 program's own checks take every file (format, loudness, trimming, the data check with the
 player's recording check, which counts the teacher's recordings), and that the next sitting
-goes on after the last word.
+goes on after the last word, and that Lumora asks a weekday in the teacher's voice and plays it.
 
 Usage (under an X server and a D-Bus session): studio_e2e.py BUILD_FOLDER
 """
@@ -20,7 +20,8 @@ import wave
 
 import pyatspi
 
-from window_e2e import SOUND_FOLDER, Window, expect, prepare_app_dir, wait_for
+from window_e2e import (SOUND_FOLDER, WEEKDAY_RECORDING, Window, expect, prepare_app_dir,
+                        wait_for)
 
 RATE = 48000  # the studio captures at this rate
 WEEKDAYS = ["日曜1_00.wav", "月曜2_00.wav", "火曜3_00.wav", "水曜4_00.wav", "木曜5_00.wav",
@@ -85,8 +86,23 @@ class Studio(Window):
         self.process.wait()
 
 
+def lumora_plays_a_weekday(lumora, app_dir):
+    """Every weekday is now the teacher's: whichever Lumora asks, it is heard."""
+    if os.path.exists(os.path.join(app_dir, "audio.raw")):
+        os.remove(os.path.join(app_dir, "audio.raw"))
+    w = Window(lumora, app_dir)
+    try:
+        w.tick("曜日", "手動", "ランダム")
+        since, silence_until = w.files.mark(), w.audio.size()
+        w.start()
+        w.files.next_matching(WEEKDAY_RECORDING, since, "a weekday recording opened")
+        wait_for(lambda: w.audio.sounded_after(silence_until), "the weekday heard")
+    finally:
+        w.close()
+
+
 def record_the_weekdays(build, root):
-    app_dir, _ = prepare_app_dir(os.path.join(build, "lumora"), root)
+    app_dir, lumora = prepare_app_dir(os.path.join(build, "lumora"), root)
     sound_dir = os.path.join(app_dir, SOUND_FOLDER)
     generated = os.path.join(build, SOUND_FOLDER)
     capture_file(generated, os.path.join(app_dir, "microphone.raw"))
@@ -139,6 +155,7 @@ def record_the_weekdays(build, root):
     subprocess.run([os.path.join(build, "tests", "lumora_tests"),
                     "--gtest_filter=GeneratedContent.Every*:GeneratedContent.Speech*"],
                    env=dict(os.environ, LUMORA_CHECKED_APP_DIR=app_dir), check=True)
+    lumora_plays_a_weekday(lumora, app_dir)
 
     again = Studio(build, app_dir, config)
     try:
