@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <sndfile.h>
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
 #include <deque>
 #include <filesystem>
 
@@ -233,6 +236,10 @@ class StudioFaultTest : public StudioTest, public ::testing::WithParamInterface<
 TEST_P(StudioFaultTest, IsToldAndLeavesTheRecordingInPlace) {
   const QString target = sound(QStringLiteral("日曜1_00.wav"));
   const QByteArray before = readAll(target);
+  const auto filesIn = [this] { return QDir(sound({})).entryList(QDir::Files | QDir::Hidden); };
+  const QStringList filesBefore = filesIn();
+  rlimit fileSize{};
+  ::getrlimit(RLIMIT_FSIZE, &fileSize);
   GetParam().arrange(microphone_, target);
   auto window = open();
   microphone_.say(GetParam().spoken);
@@ -242,6 +249,8 @@ TEST_P(StudioFaultTest, IsToldAndLeavesTheRecordingInPlace) {
   EXPECT_TRUE(window->message().contains(QString::fromUtf8(GetParam().told)))
       << window->message().toStdString();
   EXPECT_EQ(readAll(target), before);
+  EXPECT_EQ(filesIn(), filesBefore);  // no part of a take left behind
+  ::setrlimit(RLIMIT_FSIZE, &fileSize);
   QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -261,7 +270,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](FakeMicrophone&, const QString& target) {
                                   QFile::setPermissions(target, QFile::ReadOwner);
                                 },
-                                kSpoken, "読み取り専用"}),
+                                kSpoken, "読み取り専用"},
+                      // As a full disk: the take's write fails part way.
+                      FaultCase{"fileSizeLimit",
+                                [](FakeMicrophone&, const QString&) {
+                                  std::signal(SIGXFSZ, SIG_IGN);
+                                  rlimit small{};
+                                  ::getrlimit(RLIMIT_FSIZE, &small);
+                                  small.rlim_cur = 4096;
+                                  ::setrlimit(RLIMIT_FSIZE, &small);
+                                },
+                                kSpoken, "上限を超えました"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StudioTest, EveryControlHasANameForScreenReaders) {
