@@ -7,6 +7,8 @@
 
 #include "data/Cp932.h"
 #include "data/MissListFile.h"
+#include "data/RecordWriter.h"
+#include "data/RecordingNames.h"
 #include "support/AnswerSupport.h"
 
 namespace lumora {
@@ -141,13 +143,15 @@ TEST_F(MissFile, ACountBelowTheRecordsPresentLoads) {
 }
 
 TEST_F(MissFile, AFullListOf10001RecordsLoads) {
-  QByteArray bytes = "10000,,,,,\r\n";
-  for (int i = 1; i <= 10000; ++i) bytes += "1,a.wav,,1,0,1\r\n";
-  writeFileBytes(path(), bytes);
+  // The widest field each column takes in a real list.
+  const Row longest = {"1", names::nativeNumber(100), names::minute("30半"), "100", "55", "9"};
+  QString text = formatRecord({"10000", "", "", "", "", ""});
+  for (int i = 1; i <= 10000; ++i) text += formatRecord(longest);
+  writeFileBytes(path(), *cp932::encode(text));
   TextTable list(10001, 6);
   ASSERT_EQ(readMissFile(path(), list), std::nullopt);
   EXPECT_EQ(list(0, 0), "10000");
-  EXPECT_EQ(list(10000, 1), "a.wav");
+  EXPECT_EQ(rowOf(list, 10000), longest);
 }
 
 struct BadFile {
@@ -209,6 +213,14 @@ TEST_F(MissFile, AnOversizedFileIsRefusedUnread) {
   const TextTable before = list;
   EXPECT_NE(readMissFile(path(), list), std::nullopt);
   EXPECT_EQ(list, before);
+}
+
+TEST_F(MissFile, AFileFarOverAFullListIsRefusedForItsSizeUnread) {
+  writeFileBytes(path(), QByteArray(4 << 20, ','));
+  TextTable list(10001, 6);
+  const auto error = readMissFile(path(), list);
+  ASSERT_NE(error, std::nullopt);
+  EXPECT_TRUE(error->contains("大きすぎます")) << error->toStdString();
 }
 
 TEST_F(MissFile, WhatIsSavedLoadsBackTheSameFreeTitlesIncluded) {
