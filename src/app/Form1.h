@@ -192,6 +192,7 @@ class Form1 : public QWidget {
   void playRecording(PlayRequest request, const QString& path);
   bool closeRequestedMeanwhile();
   std::set<RecordingFault> recordingFaultsTold_;
+  bool twoMissFilesTold_ = false;
   bool closeRequested_ = false;
 
   QString applicationFolder_;

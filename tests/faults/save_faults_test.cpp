@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,8 +20,10 @@
 #include <random>
 
 #include "data/Cp932.h"
+#include "data/MissList.h"
 #include "data/MissListFile.h"
 #include "data/RecordWriter.h"
+#include "support/FormHarness.h"
 
 // Saving the incorrect-answer list where the file system fails it: a file-size limit, a
 // full or read-only file system, a read-only file, a missing folder, and saves killed at
@@ -179,6 +182,40 @@ INSTANTIATE_TEST_SUITE_P(
         FailingSaveCase{"readOnlyFile", noStep, makeFileReadOnly, "ファイルが読み取り専用", true},
         FailingSaveCase{"missingFolder", removeFolder, noStep, "見つかりません", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- No folder the list could be saved in --------------------------------------------
+
+// Whoever runs the test: the superuser writes into any folder whatever its mode.
+int makeFolderUnwritable(const QString& folder) {
+  return ::geteuid() == 0 ? remountReadOnly(folder) : makeFolderReadOnly(folder);
+}
+
+TEST(NoWritableFolder, TheSaveSaysTheLearnersFolderCouldNotBeMadeAndWhy) {
+  const int status = inChild([] {
+    int argc = 1;
+    char name[] = "lumora_fault_tests";
+    char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::FormHarness h;
+    // The learner's data folder would have to be made inside the unwritable sound folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(h.soundFolder() + "data"));
+    if (const int step = makeFolderUnwritable(h.soundFolder()); step != kChildPassed) return step;
+    h->quizCategory = 1;
+    h->updateMissList(kRememberMiss, 1, "漢数詞007_00.wav", QString());
+    h->data_save_Click();
+    ::umount(QFile::encodeName(h.soundFolder()));
+    QFile::setPermissions(h.soundFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (h.dialogs->shown.size() != 1) return check(false, "one message");
+    const QString& text = h.dialogs->shown[0].text;
+    std::printf("%s\n", qPrintable(text));
+    return check(text.contains("フォルダを作れませんでした"), "the folder could not be made") |
+           check(text.contains(h.soundFolder() + "data"), "the folder is named") |
+           check(!text.contains("見つかりません"), "no missing file is blamed");
+  });
+  if (status == kNotPermittedHere) GTEST_SKIP() << "this machine does not permit the setting";
+  EXPECT_EQ(status, kChildPassed);
+}
 
 // ---- Saves killed at random moments ---------------------------------------------------
 
