@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -72,15 +74,58 @@ TEST_F(MissFile, AReadOnlyFileIsRefusedAndKeepsItsBytesAndMode) {
 }
 
 TEST_F(MissFile, ASaveRemovesTheTemporaryFilesOfAnInterruptedOneAndNothingElse) {
-  const QStringList leftovers = {"MemorizeFile.csv.a1B2c3", "MemorizeFile.csv.ZZZZZZ"};
-  const QStringList others = {"MemorizeFile.csv.bak", "MemorizeFile.csv.a1B2c3d",
-                              "MemorizeFile.csv.a-B2c3", "Other.csv.a1B2c3"};
+  const QStringList leftovers = {".MemorizeFile.csv.lumora-save-a1B2c3"};
+  const QString running = ".MemorizeFile.csv.lumora-save-ZZZZZZ";  // another copy's, locked
+  const QStringList others = {"MemorizeFile.csv.backup",  "MemorizeFile.csv.a1B2c3",
+                              "MemorizeFile.csv.a1B2c3d", "MemorizeFile.csv.a-B2c3",
+                              "Other.csv.a1B2c3",         running};
   for (const QString& name : leftovers + others) writeFileBytes(dir.filePath(name), "\"1\"");
+  QFile held(dir.filePath(running));
+  ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+  ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
   ASSERT_EQ(writeMissFile(path(), {{"0", "", "", "", "", ""}}), std::nullopt);
   QStringList expected = others + QStringList{"MemorizeFile.csv"};
   expected.sort();
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
+
+struct LinkCase {
+  const char* name;
+  unsigned folderMode;
+  bool linkOfAnotherUser;
+  bool followed;
+  friend void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LinkedMissFile : public MissFile, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkedMissFile, IsFollowedOnlyWhereNobodyElseCouldHavePlantedIt) {
+  const LinkCase& c = GetParam();
+  const QString folder = dir.filePath("list");
+  const QString link = folder + "/MemorizeFile.csv";
+  const QString learnersFile = dir.filePath("notes.txt");
+  writeFileBytes(learnersFile, "notes");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(QFile::link(learnersFile, link));
+  if (c.linkOfAnotherUser && ::lchown(qPrintable(link), 65534, 65534) != 0) {
+    GTEST_SKIP() << "only the superuser can give the link to another user";
+  }
+  ASSERT_EQ(::chmod(qPrintable(folder), c.folderMode), 0);
+  const auto error = writeMissFile(link, {{"0", "", "", "", "", ""}});
+  EXPECT_EQ(!error, c.followed);
+  EXPECT_EQ(fileBytes(learnersFile) == "notes", !c.followed);
+  if (error) {
+    EXPECT_TRUE(error->contains("リンク")) << error->toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinkedMissFile,
+    ::testing::Values(LinkCase{"theLearnersOwnInAPrivateFolder", 0700, false, true},
+                      LinkCase{"inAFolderTheGroupCanWrite", 0770, false, false},
+                      LinkCase{"inASharedStickyFolder", 01777, false, false},
+                      LinkCase{"anotherUsersInAPrivateFolder", 0700, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MissFile, AFailedSaveLeavesThePreviousFileByteIdentical) {
   const QByteArray previous =

@@ -29,6 +29,9 @@ constexpr CauseText kCauseTexts[] = {
     {FileFault::Cause::NotAFile, u"普通のファイルではありません", kDataCheckAdvice},
     {FileFault::Cause::DiskError, u"ディスクの読み書きでエラーが起きました",
      u"ディスクの状態を確かめてください。"},
+    {FileFault::Cause::UntrustedLink, u"他の人が置いたかもしれないリンクです",
+     u"リンクの先には書き込んでいません。リンクを消してから、もう一度試してください。"
+     u"リンクを使うときは、自分だけが書き込めるフォルダに自分で作ってください。"},
     {FileFault::Cause::NotAFolder, u"フォルダの場所にフォルダではないファイルがあります",
      u"そのファイルを移すか名前を変えてから、もう一度試してください。"},
     {FileFault::Cause::Other, u"ファイルを扱えませんでした", kDataCheckAdvice},

@@ -21,6 +21,7 @@ struct FileFault {
     IsFolder,
     NotAFile,
     DiskError,
+    UntrustedLink,
     NotAFolder,
     Other,
   };

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -26,9 +27,9 @@
 #include "support/FormHarness.h"
 
 // Saving the incorrect-answer list where the file system fails it: a file-size limit, a
-// full or read-only file system, a read-only file, a missing folder, and saves killed at
-// random moments. Every case runs in a forked child, so that limits, mounts and kills
-// stay there.
+// full or read-only file system, a read-only file, a missing folder, no folder the list
+// could go into, two copies of the program saving at once, and saves killed at random
+// moments. Every case runs in a forked child, so that limits, mounts and kills stay there.
 namespace lumora {
 namespace {
 
@@ -63,8 +64,8 @@ QStringList strayFiles(const QString& folder) {
   return files;
 }
 
-// Runs `body` in a forked child; returns its exit code, or 128 + the signal that ended it.
-int inChild(const std::function<int()>& body) {
+// Starts `body` in a forked child, which ends with the code `body` returns.
+pid_t startChild(const std::function<int()>& body) {
   std::fflush(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
@@ -72,10 +73,17 @@ int inChild(const std::function<int()>& body) {
     std::fflush(nullptr);
     ::_exit(code);
   }
+  return pid;
+}
+
+// The child's exit code, or 128 + the signal that ended it.
+int exitCodeOf(pid_t child) {
   int status = 0;
-  ::waitpid(pid, &status, 0);
+  ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+
+int inChild(const std::function<int()>& body) { return exitCodeOf(startChild(body)); }
 
 int check(bool ok, const char* what) {
   if (!ok) std::fprintf(stderr, "failed: %s\n", what);
@@ -215,6 +223,32 @@ TEST(NoWritableFolder, TheSaveSaysTheLearnersFolderCouldNotBeMadeAndWhy) {
   });
   if (status == kNotPermittedHere) GTEST_SKIP() << "this machine does not permit the setting";
   EXPECT_EQ(status, kChildPassed);
+}
+
+// ---- Two copies of the program saving into one folder at once ---------------------------
+
+TEST(TwoCopies, SavingIntoOneFolderAtOnceLoseNoSave) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("MemorizeFile.csv");
+  QFile(dir.filePath("MemorizeFile.csv.backup")).open(QIODevice::WriteOnly);  // the learner's
+  const QList<QStringList> lists[] = {listOf(400, "a"), listOf(250, "b")};
+  constexpr int kRounds = 200;
+  pid_t copies[2];
+  for (int copy = 0; copy < 2; ++copy) {
+    copies[copy] = startChild([&, copy] {
+      int failed = 0;
+      for (int round = 0; round < kRounds; ++round) {
+        if (writeMissFile(path, lists[copy])) ++failed;
+      }
+      return std::min(failed, 100);
+    });
+  }
+  const int failed = exitCodeOf(copies[0]) + exitCodeOf(copies[1]);
+  std::printf("two copies, %d rounds each: %d saves failed\n", kRounds, failed);
+  EXPECT_EQ(failed, 0);
+  const QByteArray now = contentsOf(path);
+  EXPECT_TRUE(now == bytesOf(lists[0]) || now == bytesOf(lists[1]));
+  EXPECT_EQ(strayFiles(dir.path()), QStringList{"MemorizeFile.csv.backup"});
 }
 
 // ---- Saves killed at random moments ---------------------------------------------------
