@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 
 #include "data/Cp932.h"
 #include "data/MissListFile.h"
+#include "data/RecordWriter.h"
+#include "data/RecordingNames.h"
 #include "support/AnswerSupport.h"
 
 namespace lumora {
@@ -70,14 +73,38 @@ TEST_F(MissFile, AReadOnlyFileIsRefusedAndKeepsItsBytesAndMode) {
 }
 
 TEST_F(MissFile, ASaveRemovesTheTemporaryFilesOfAnInterruptedOneAndNothingElse) {
-  const QStringList leftovers = {"MemorizeFile.csv.a1B2c3", "MemorizeFile.csv.ZZZZZZ"};
-  const QStringList others = {"MemorizeFile.csv.bak", "MemorizeFile.csv.a1B2c3d",
-                              "MemorizeFile.csv.a-B2c3", "Other.csv.a1B2c3"};
+  const QStringList leftovers = {".MemorizeFile.csv.lumora-save-a1B2c3"};
+  const QStringList others = {"MemorizeFile.csv.backup", "MemorizeFile.csv.a1B2c3",
+                              "MemorizeFile.csv.a1B2c3d", "MemorizeFile.csv.a-B2c3",
+                              "Other.csv.a1B2c3"};
   for (const QString& name : leftovers + others) writeFileBytes(dir.filePath(name), "\"1\"");
   ASSERT_EQ(writeMissFile(path(), {{"0", "", "", "", "", ""}}), std::nullopt);
   QStringList expected = others + QStringList{"MemorizeFile.csv"};
   expected.sort();
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+// A link planted in a folder others can write must not lead the save to a learner's file.
+TEST(LinkedMissFile, IsFollowedOnlyWhereNobodyElseCouldHavePlantedIt) {
+  const struct {
+    unsigned folderMode;
+    uid_t linkOwner;
+    bool followed;
+  } cases[] = {{0700, ::geteuid(), true},
+               {0770, ::geteuid(), false},
+               {01777, ::geteuid(), false},
+               {0700, ::geteuid() + 1, false}};
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath("list/MemorizeFile.csv");
+    writeFileBytes(dir.filePath("notes.txt"), "notes");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("list") && QFile::link(dir.filePath("notes.txt"), link));
+    if (::lchown(qPrintable(link), c.linkOwner, -1) != 0) continue;  // only root gives links away
+    ASSERT_EQ(::chmod(qPrintable(dir.filePath("list")), c.folderMode), 0);
+    const auto error = writeMissFile(link, {{"0", "", "", "", "", ""}});
+    EXPECT_EQ(fileBytes(dir.filePath("notes.txt")) == "notes", !c.followed) << c.folderMode;
+    EXPECT_EQ(error && error->contains("リンク"), !c.followed) << c.folderMode;
+  }
 }
 
 TEST_F(MissFile, AFailedSaveLeavesThePreviousFileByteIdentical) {
@@ -141,13 +168,15 @@ TEST_F(MissFile, ACountBelowTheRecordsPresentLoads) {
 }
 
 TEST_F(MissFile, AFullListOf10001RecordsLoads) {
-  QByteArray bytes = "10000,,,,,\r\n";
-  for (int i = 1; i <= 10000; ++i) bytes += "1,a.wav,,1,0,1\r\n";
-  writeFileBytes(path(), bytes);
+  // The widest field each column takes in a real list.
+  const Row longest = {"1", names::nativeNumber(100), names::minute("30半"), "100", "55", "9"};
+  QString text = formatRecord({"10000", "", "", "", "", ""});
+  for (int i = 1; i <= 10000; ++i) text += formatRecord(longest);
+  writeFileBytes(path(), *cp932::encode(text));
   TextTable list(10001, 6);
   ASSERT_EQ(readMissFile(path(), list), std::nullopt);
   EXPECT_EQ(list(0, 0), "10000");
-  EXPECT_EQ(list(10000, 1), "a.wav");
+  EXPECT_EQ(rowOf(list, 10000), longest);
 }
 
 struct BadFile {
@@ -201,13 +230,12 @@ TEST_F(MissFile, AMissingFileIsReportedAndLeavesTheListAsItWas) {
 }
 
 TEST_F(MissFile, AnOversizedFileIsRefusedUnread) {
-  QFile file(path());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_TRUE(file.resize(kMissFileMaxBytes + 1));
-  file.close();
+  writeFileBytes(path(), QByteArray(4 << 20, ','));  // far over a full list
   TextTable list(10001, 6);
   const TextTable before = list;
-  EXPECT_NE(readMissFile(path(), list), std::nullopt);
+  const auto error = readMissFile(path(), list);
+  ASSERT_NE(error, std::nullopt);
+  EXPECT_TRUE(error->contains("大きすぎます")) << error->toStdString();
   EXPECT_EQ(list, before);
 }
 

@@ -1,12 +1,17 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <ctime>
 
 #include "data/MissList.h"
+#include "support/AnswerSupport.h"
 #include "support/FormHarness.h"
 
 namespace lumora {
@@ -75,6 +80,33 @@ TEST_P(MissFileFolderTest, SavesAndLoadsTheListWhereTheLearnerCanWrite) {
   EXPECT_EQ(h->不正解問数->text(), "1問");
   EXPECT_EQ(QFile::exists(besideRecordings), c.soundFolderWritable);
   EXPECT_EQ(QFile::exists(learner.missFile()), !c.soundFolderWritable);
+}
+
+// A list of one entry, `wav`, last changed `hoursAgo`.
+void writeListChanged(const QString& path, const QByteArray& wav, int hoursAgo) {
+  QDir().mkpath(QFileInfo(path).path());
+  testing::writeFileBytes(path, "1,,,,,\r\n1," + wav + ",,7,0,1\r\n");
+  const timespec changed[] = {{0, UTIME_OMIT}, {std::time(nullptr) - 3600 * hoursAgo, 0}};
+  ::utimensat(AT_FDCWD, qPrintable(path), changed, 0);
+}
+
+TEST(MissFileFolder, TheListSavedLastLoadsFromEitherPlaceAndTwoListsAreToldOnce) {
+  const struct {
+    int soundFolderHoursAgo;  // 0: no list there; the learner's folder's is 2 hours old
+    const char* loaded;
+  } cases[] = {{0, "learner.wav"}, {3, "learner.wav"}, {1, "sound.wav"}};
+  for (const auto& c : cases) {
+    LearnerDataHome learner;
+    FormHarness h;
+    writeListChanged(learner.missFile(), "learner.wav", 2);
+    if (c.soundFolderHoursAgo) {
+      writeListChanged(h.soundFolder() + "MemorizeFile.csv", "sound.wav", c.soundFolderHoursAgo);
+    }
+    h->data_load_Click();
+    h->data_load_Click();
+    EXPECT_EQ(h->missList(1, 1), c.loaded);
+    EXPECT_EQ(h.dialogs->shown.size(), c.soundFolderHoursAgo ? 1u : 0u);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -226,6 +226,7 @@ class Form1 : public QWidget {
   void tellRecordingFault(RecordingFault fault, const QString& path);
   bool closeRequestedMeanwhile();
   std::set<RecordingFault> recordingFaultsTold_;
+  bool twoMissFilesTold_ = false;
   bool closeRequested_ = false;
 
   void recordJudgement(Outcome outcome, const QString& given);

@@ -1,5 +1,6 @@
 #include "data/FileFault.h"
 
+#include <QStringList>
 #include <cerrno>
 #include <cstring>
 
@@ -28,6 +29,11 @@ constexpr CauseText kCauseTexts[] = {
     {FileFault::Cause::NotAFile, u"普通のファイルではありません", kDataCheckAdvice},
     {FileFault::Cause::DiskError, u"ディスクの読み書きでエラーが起きました",
      u"ディスクの状態を確かめてください。"},
+    {FileFault::Cause::UntrustedLink, u"他の人が置いたかもしれないリンクです",
+     u"リンクの先には書き込んでいません。リンクを消してから、もう一度試してください。"
+     u"リンクを使うときは、自分だけが書き込めるフォルダに自分で作ってください。"},
+    {FileFault::Cause::NotAFolder, u"フォルダの場所にフォルダではないファイルがあります",
+     u"そのファイルを移すか名前を変えてから、もう一度試してください。"},
     {FileFault::Cause::Other, u"ファイルを扱えませんでした", kDataCheckAdvice},
 };
 
@@ -68,8 +74,15 @@ FileFault FileFault::fromErrno(int code, const QString& path) {
   return {causeOf(code), path, code};
 }
 
+FileFault FileFault::folderNotMade(int code, const QString& path) {
+  // Making a folder, these mean that a file stands where a folder should be.
+  const bool fileInTheWay = code == EEXIST || code == ENOTDIR;
+  return {fileInTheWay ? Cause::NotAFolder : causeOf(code), path, code, true};
+}
+
 QString FileFault::summary() const {
-  return QString::fromUtf16(textOf(cause).summary) + QStringLiteral("（%1）。").arg(path);
+  const QString what = makingFolder ? QStringLiteral("フォルダを作れませんでした: ") : QString();
+  return what + QString::fromUtf16(textOf(cause).summary) + QStringLiteral("（%1）。").arg(path);
 }
 
 QString FileFault::advice() const { return QString::fromUtf16(textOf(cause).advice); }
@@ -77,6 +90,12 @@ QString FileFault::advice() const { return QString::fromUtf16(textOf(cause).advi
 QString FileFault::detail() const {
   if (errorCode == 0) return {};
   return QStringLiteral("詳細: ") + QString::fromLocal8Bit(std::strerror(errorCode));
+}
+
+QString FileFault::message(const QString& note) const {
+  QStringList lines = {summary(), advice(), note, detail()};
+  lines.removeAll(QString());
+  return lines.join(u'\n');
 }
 
 }  // namespace lumora

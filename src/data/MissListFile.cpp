@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "data/Cp932.h"
-#include "data/Numbers.h"
 #include "data/DurableFile.h"
+#include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordWriter.h"
 
@@ -43,7 +43,7 @@ std::optional<QString> writeMissFile(const QString& path, const QList<QStringLis
         {QStringLiteral("Shift_JIS (CP932) で書けない文字が含まれています。"), keptNote});
   }
   if (const auto fault = replaceFileDurably(path, *bytes)) {
-    return joinLines({fault->summary(), fault->advice(), keptNote, fault->detail()});
+    return fault->message(keptNote);
   }
   return std::nullopt;
 }

@@ -4,13 +4,19 @@
 #include <QStringList>
 #include <optional>
 
-#include "data/TextTable.h"
+#include "data/TableShapes.h"
 
 // MemorizeFile.csv: the incorrect-answer list as CP932 text, one quoted record per line.
 namespace lumora {
 
-// Files above this size are refused unread; a full list of 10001 records stays far below.
-constexpr qint64 kMissFileMaxBytes = 16 * 1024 * 1024;
+// The longest record a real list holds, in bytes: the widest field of each column quoted,
+// with the commas and CR LF, as in "1","固有数詞100_00.wav","分30半_00.wav","100","55","9".
+constexpr qint64 kLongestRealRecordBytes = 57;
+
+// Files above this size are refused unread: twice a full list of the longest records (about
+// 1.1 MiB), room for blanks and titles added by hand, while a file far beyond any list costs
+// next to nothing to refuse.
+constexpr qint64 kMissFileMaxBytes = 2 * kMissListShape.rows * kLongestRealRecordBytes;
 
 // Writes the records to `path` so that the file is replaced only once the whole new text
 // is on the disk; on failure the old file is left as it was. Returns what went wrong in

@@ -2,15 +2,8 @@
 #include "data/MissFileFolder.h"
 #include "data/MissList.h"
 #include "data/MissListFile.h"
-#include "data/RecordingNames.h"
 
 namespace lumora {
-namespace {
-
-// The one place that says where the list is kept.
-QString missFilePath(const Form1& form) { return missFileFolder(form.soundDir) + names::kMissFile; }
-
-}  // namespace
 
 void Form1::updateMissList(int operation, std::int16_t kind, const QString& fileA,
                            const QString& fileB) {
@@ -41,18 +34,29 @@ void Form1::saveMissFile() {
     });
     if (answer != Dialogs::Answer::Yes) return;
   }
-  if (const auto error = writeMissFile(missFilePath(*this), missFileRecords(missList))) {
+  const MissFileToSave place = missFileToSave(soundDir);
+  const std::optional<QString> error = place.folderFault
+                                           ? place.folderFault->message()
+                                           : writeMissFile(place.path, missFileRecords(missList));
+  if (error) {
     stopRunWithMessage(&Dialogs::warning, kApplicationTitle,
                        QStringLiteral("不正解分のデータを記録できませんでした。\n") + *error);
   }
 }
 
 void Form1::loadMissFile() {
-  if (const auto error = readMissFile(missFilePath(*this), missList)) {
+  const MissFileToLoad place = missFileToLoad(soundDir);
+  if (const auto error = readMissFile(place.path, missList)) {
     stopRunWithMessage(&Dialogs::warning, kApplicationTitle,
                        QStringLiteral("不正解分のデータを読み込めませんでした。\n%1\n"
                                       "今の不正解分のデータはそのままです。")
                            .arg(*error));
+  } else if (!place.olderPath.isEmpty() && !twoMissFilesTold_) {
+    twoMissFilesTold_ = true;
+    stopRunWithMessage(&Dialogs::warning, kApplicationTitle,
+                       QStringLiteral("不正解分のデータが 2 か所にあるため、新しい方（%1）を"
+                                      "読み込みました。古い方（%2）は使っていません。")
+                           .arg(place.path, place.olderPath));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "data/RecordReader.h"
 
 #include <QFileInfo>
+#include <QStringTokenizer>
 
 #include "data/Cp932.h"
 #include "data/WholeFile.h"
@@ -10,53 +11,50 @@ namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
-// Appends the fields of one line (without its line end) to `fields`.
-void splitLine(QStringView line, QStringList& fields) {
+// Appends the fields of one line (without its line end) to `fields`; false once they number
+// more than `maxFields`.
+bool splitLine(QStringView line, QStringList& fields, qsizetype maxFields) {
   qsizetype pos = 0;
   const qsizetype end = line.size();
   while (true) {
     while (pos < end && isBlank(line[pos])) ++pos;
+    qsizetype comma;  // after the field, or -1 at the line end
     if (pos < end && line[pos] == u'"') {
       const qsizetype close = line.indexOf(u'"', pos + 1);
       const qsizetype stop = close < 0 ? end : close;
       fields.append(line.mid(pos + 1, stop - pos - 1).toString());
-      pos = line.indexOf(u',', stop);
-      if (pos < 0) return;
+      comma = line.indexOf(u',', stop);
     } else {
-      qsizetype comma = line.indexOf(u',', pos);
+      comma = line.indexOf(u',', pos);
       const qsizetype stop = comma < 0 ? end : comma;
       qsizetype last = stop;
       while (last > pos && isBlank(line[last - 1])) --last;
       fields.append(line.mid(pos, last - pos).toString());
-      if (comma < 0) return;
-      pos = comma;
     }
-    ++pos;  // past the comma: another field follows, perhaps empty
+    if (fields.size() > maxFields) return false;
+    if (comma < 0) return true;
+    pos = comma + 1;  // past the comma: another field follows, perhaps empty
   }
 }
 
 }  // namespace
 
-QStringList splitFields(const QString& text) {
+QStringList splitFields(const QString& text, qsizetype maxFields) {
   QStringList fields;
-  for (QStringView line : QStringView(text).split(u'\n')) {
+  for (QStringView line : qTokenize(text, u'\n')) {
     if (line.endsWith(u'\r')) line.chop(1);
     if (line.trimmed().isEmpty()) continue;
-    splitLine(line, fields);
+    if (!splitLine(line, fields, maxFields)) break;
   }
   return fields;
 }
 
 TableReadResult readRecords(const QString& text, TextTable& table) {
-  const QStringList fields = splitFields(text);
   const int width = table.columnCount();
-  const qsizetype records = (fields.size() + width - 1) / width;
-  if (records > table.rowCount()) {
-    return {false,
-            QStringLiteral("レコードが多すぎます（%1 件、上限 %2 件）")
-                .arg(records)
-                .arg(table.rowCount()),
-            0};
+  const qsizetype capacity = qsizetype(table.rowCount()) * width;
+  const QStringList fields = splitFields(text, capacity);
+  if (fields.size() > capacity) {
+    return {false, QStringLiteral("レコードが多すぎます（上限 %1 件）").arg(table.rowCount()), 0};
   }
   if (fields.size() % width != 0) {
     return {false,
@@ -65,7 +63,7 @@ TableReadResult readRecords(const QString& text, TextTable& table) {
   for (qsizetype i = 0; i < fields.size(); ++i) {
     table(static_cast<int>(i / width), static_cast<int>(i % width)) = fields[i];
   }
-  return {true, {}, static_cast<int>(records)};
+  return {true, {}, static_cast<int>(fields.size() / width)};
 }
 
 TableReadResult readRecordFile(const QString& path, TextTable& table, qint64 maxBytes) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 
 #include "data/TextTable.h"
 
@@ -10,8 +11,10 @@ namespace lumora {
 // Splits comma-separated text into its fields, in file order. A field ends at a comma or
 // a line end; blanks before a field are skipped; a quoted field loses its quotes and may
 // hold commas. Blank lines hold no field, and trailing blanks of an unquoted field are
-// dropped.
-QStringList splitFields(const QString& text);
+// dropped. Stops once there are more than `maxFields`, so that text of far too many fields
+// costs no more than that.
+QStringList splitFields(const QString& text,
+                        qsizetype maxFields = std::numeric_limits<qsizetype>::max());
 
 // The outcome of reading a record file into a table.
 struct TableReadResult {
@@ -22,12 +25,12 @@ struct TableReadResult {
 
 // Reads record k of the text into row k of the table, `table.columnCount()` fields per
 // record. Fails, leaving the table untouched, when the text ends inside a record or holds
-// more records than the table has rows.
+// more records than the table has rows; reading stops at the first record too many.
 TableReadResult readRecords(const QString& text, TextTable& table);
 
 // A sound table holds at most 51 short records, a few KiB. Larger files are refused before
 // they are read: the limit leaves ample room for titles and notes, while a wrong or damaged
-// file (the reader needs some 30 bytes of memory per byte of commas) stays cheap to refuse.
+// file stays cheap to refuse.
 constexpr qint64 kTableFileMaxBytes = 1024 * 1024;
 
 // Reads a CP932 file with readRecords. Fails, leaving the table untouched, when the file

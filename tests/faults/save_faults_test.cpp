@@ -7,10 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -19,13 +21,15 @@
 #include <random>
 
 #include "data/Cp932.h"
+#include "data/MissList.h"
 #include "data/MissListFile.h"
 #include "data/RecordWriter.h"
+#include "support/FormHarness.h"
 
 // Saving the incorrect-answer list where the file system fails it: a file-size limit, a
-// full or read-only file system, a read-only file, a missing folder, and saves killed at
-// random moments. Every case runs in a forked child, so that limits, mounts and kills
-// stay there.
+// full or read-only file system, a read-only file, a missing folder, no folder the list
+// could go into, two copies of the program saving at once, and saves killed at random
+// moments. Every case runs in a forked child, so that limits, mounts and kills stay there.
 namespace lumora {
 namespace {
 
@@ -179,6 +183,63 @@ INSTANTIATE_TEST_SUITE_P(
         FailingSaveCase{"readOnlyFile", noStep, makeFileReadOnly, "ファイルが読み取り専用", true},
         FailingSaveCase{"missingFolder", removeFolder, noStep, "見つかりません", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- No folder the list could be saved in --------------------------------------------
+
+// The superuser writes into any folder whatever its mode, but not on a read-only mount.
+int makeFolderUnwritable(const QString& folder) {
+  return ::geteuid() == 0 ? remountReadOnly(folder) : makeFolderReadOnly(folder);
+}
+
+TEST(NoWritableFolder, TheSaveSaysTheLearnersFolderCouldNotBeMadeAndWhy) {
+  const int status = inChild([] {
+    char name[] = "lumora_fault_tests";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::FormHarness h;
+    const QString learners = h.soundFolder() + "data";  // inside the unwritable sound folder
+    qputenv("XDG_DATA_HOME", QFile::encodeName(learners));
+    if (const int step = makeFolderUnwritable(h.soundFolder()); step != kChildPassed) return step;
+    h->missList(0, 0) = "1";
+    h->data_save_Click();
+    ::umount(QFile::encodeName(h.soundFolder()));  // so that the folders can be removed
+    QFile::setPermissions(h.soundFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString text = h.dialogs->shown.empty() ? QString() : h.dialogs->shown[0].text;
+    std::printf("%s\n", qPrintable(text));
+    return check(text.contains("フォルダを作れませんでした") && text.contains(learners) &&
+                     !text.contains("見つかりません"),
+                 "the save says that the learner's folder could not be made, and why");
+  });
+  if (status == kNotPermittedHere) GTEST_SKIP() << "this machine does not permit the setting";
+  EXPECT_EQ(status, kChildPassed);
+}
+
+// ---- Two copies of the program saving into one folder at once ---------------------------
+
+TEST(TwoCopies, SavingIntoOneFolderAtOnceLoseNoSave) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("MemorizeFile.csv");
+  QFile(dir.filePath("MemorizeFile.csv.backup")).open(QIODevice::WriteOnly);  // the learner's
+  const QList<QStringList> lists[] = {listOf(400, "a"), listOf(250, "b")};
+  constexpr int kRounds = 200;
+  const auto failedSaves = [&](const QList<QStringList>& list) {
+    int failed = 0;
+    for (int round = 0; round < kRounds; ++round) failed += writeMissFile(path, list) ? 1 : 0;
+    return failed;
+  };
+  std::fflush(nullptr);
+  const pid_t other = ::fork();
+  if (other == 0) ::_exit(std::min(failedSaves(lists[1]), 100));
+  int failed = failedSaves(lists[0]);
+  int status = 0;
+  ::waitpid(other, &status, 0);
+  failed += WEXITSTATUS(status);
+  std::printf("two copies, %d rounds each: %d saves failed\n", kRounds, failed);
+  EXPECT_EQ(failed, 0);
+  EXPECT_EQ(strayFiles(dir.path()), QStringList{"MemorizeFile.csv.backup"});
+}
 
 // ---- Saves killed at random moments ---------------------------------------------------
 
