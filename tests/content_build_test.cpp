@@ -1,18 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <sndfile.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "ContentBuilder.h"
 #include "Loudness.h"
 #include "TeacherImport.h"
+#include "WaveFile.h"
+#include "data/GeneratorTag.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -105,7 +112,7 @@ TEST_F(ContentBuildTest, SpeaksWhatTheListSaysToSpeakAndLaxSyllablesLow) {
   list.syllables[0].spokenAs = QStringLiteral("[[k'a]]");
   build(list);
   const auto spoken = [](const char* text, double pitchFactor = 1.0) {
-    return spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor));
+    return withGeneratorTag(spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor)));
   };
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), spoken("일"));
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))), spoken("[[i]]"));
@@ -132,6 +139,8 @@ TEST_F(ContentBuildTest, RebuildLeavesTheLearnersMissFileAndReplacedFilesUntouch
   writeAll(sound(names::kMissFile), missFile);
   writeAll(sound(names::sinoNumber(1)), teacherVoice);
   writeAll(picture(QStringLiteral("ka")), teacherPicture);
+  // As on a copy of the folders: the generator's tag alone tells its recordings.
+  QFile::remove(folder_.filePath(GeneratedFiles::kManifestName));
 
   const BuildReport report = build(smallList(), kOtherFakeSpeech);
 
@@ -141,7 +150,7 @@ TEST_F(ContentBuildTest, RebuildLeavesTheLearnersMissFileAndReplacedFilesUntouch
   EXPECT_EQ(report.kept.size(), 2);
   // Nothing the build wrote itself is frozen: a changed voice still reaches the others.
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))),
-            spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5)));
+            withGeneratorTag(spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5))));
 
   build(smallList(), kOtherFakeSpeech);
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), teacherVoice);
@@ -188,15 +197,22 @@ std::map<QString, QByteArray> contents(const QString& folder) {
   return files;
 }
 
-// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
-// silences, louder on the second channel, written by libsndfile in the given format.
-void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
+void writeFrames(const QString& path, int format, int sampleRate, int channels,
+                 const std::vector<float>& frames) {
   SF_INFO info{};
   info.samplerate = sampleRate;
   info.channels = channels;
   info.format = format;
   SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
   ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+  const auto count = static_cast<sf_count_t>(frames.size()) / channels;
+  EXPECT_EQ(sf_writef_float(file, frames.data(), count), count);
+  sf_close(file);
+}
+
+// A second of sound as a teacher might record it: a 220 Hz tone from 0.3 s to 0.7 s between
+// silences, louder on the second channel, written by libsndfile in the given format.
+void writeRecording(const QString& path, int format, int sampleRate, int channels, double level) {
   std::vector<float> frames;
   for (int i = 0; i < sampleRate; ++i) {
     const double t = double(i) / sampleRate;
@@ -205,8 +221,7 @@ void writeRecording(const QString& path, int format, int sampleRate, int channel
       frames.push_back(static_cast<float>(value * channel / channels));
     }
   }
-  EXPECT_EQ(sf_writef_float(file, frames.data(), sampleRate), sampleRate);
-  sf_close(file);
+  writeFrames(path, format, sampleRate, channels, frames);
 }
 
 // The file as libsndfile reads it: its format, and its samples when it is 16-bit mono.
@@ -238,6 +253,28 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
   const QString damaged = recordings.filePath(names::sinoNumber(2));
   writeRecording(damaged, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.3);
   QFile::resize(damaged, 30);  // cut off inside the header
+  const auto minute = [&](const char* name) {
+    return recordings.filePath(names::minute(QString::fromUtf8(name)));
+  };
+  QByteArray oneHertz = encodeWave({22050, std::vector<std::int16_t>(5000, 1000)});
+  qToLittleEndian<quint32>(1, oneHertz.data() + 24);
+  writeAll(minute("01"), oneHertz);
+  QTemporaryDir elsewhere;
+  ::mkfifo(QFile::encodeName(elsewhere.filePath(QStringLiteral("pipe"))).constData(), 0600);
+  QFile::link(elsewhere.filePath(QStringLiteral("pipe")), minute("02"));
+  std::vector<float> nan(4410, 0.5f);
+  nan[2000] = std::numeric_limits<float>::quiet_NaN();
+  writeFrames(minute("03"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 22050, 1, nan);
+  std::vector<float> fortySeconds(22050 * 40);
+  for (size_t i = 0; i < fortySeconds.size(); ++i) fortySeconds[i] = 0.3f * std::sin(i * 0.06f);
+  writeFrames(minute("04"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, fortySeconds);
+  const std::map<QString, QString> refused{
+      {names::sinoNumber(2), QStringLiteral("読み込めません")},
+      {names::minute(QStringLiteral("01")), QStringLiteral("サンプリング周波数 1 Hz")},
+      {names::minute(QStringLiteral("02")), QStringLiteral("普通のファイルではありません")},
+      {names::minute(QStringLiteral("03")), QStringLiteral("NaN")},
+      {names::minute(QStringLiteral("04")),
+       recordingFaultDescription(RecordingFault::beyondLimits)}};
 
   const ImportReport report =
       importTeacherRecordings(smallList(), recordings.path(), folder_.path());
@@ -246,8 +283,11 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
                              names::minute(QStringLiteral("00")), names::sinoNumber(1)};
   EXPECT_EQ(QSet<QString>(report.placed.begin(), report.placed.end()),
             QSet<QString>(imported.begin(), imported.end()));
-  ASSERT_EQ(report.skipped.size(), 1);
-  EXPECT_TRUE(report.skipped.front().contains(names::sinoNumber(2)));
+  EXPECT_EQ(report.skipped.size(), refused.size());
+  for (const QString& line : report.skipped) {
+    const QString input = line.section(u':', 0, 0);
+    EXPECT_TRUE(refused.contains(input) && line.contains(refused.at(input))) << line.toStdString();
+  }
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))), generatedTwo);
   std::map<QString, QByteArray> placed;
   for (const QString& name : imported) {
@@ -266,10 +306,34 @@ TEST_F(ContentBuildTest, ImportedRecordingsLandInTheProgramsFormatAndSurviveAReb
   EXPECT_EQ(rebuilt.kept.size(), imported.size());
   for (const auto& [name, bytes] : placed)
     EXPECT_EQ(readAll(sound(name)), bytes) << name.toStdString();
+  QFile::remove(folder_.filePath(GeneratedFiles::kManifestName));  // as on a copy
   const VoiceReport voices = voiceReport(smallList(), folder_.path());
   ASSERT_EQ(voices.rows.size(), 1u);
   EXPECT_EQ(voices.rows.front().teacher, QStringList{QStringLiteral("ka")});
   EXPECT_TRUE(voices.rows.front().mixed());
+  EXPECT_EQ(voices.categories.front().synthetic, 1);  // of the two numbers, one is the teacher's
+}
+
+TEST_F(ContentBuildTest, TheImportCommandRefusesWrongFoldersAndNamesEveryInputItSkips) {
+  build();
+  QTemporaryDir work;
+  const QString recordings = work.filePath(QStringLiteral("recordings"));
+  const auto run = [&](const QString& appFolder) {
+    QProcess command;
+    command.start(QStringLiteral(LUMORA_IMPORT),
+                  {QStringLiteral(LUMORA_CONTENT_LIST), appFolder, recordings});
+    EXPECT_TRUE(command.waitForFinished(60000));
+    return std::pair(command.exitCode(), QString::fromUtf8(command.readAllStandardOutput()));
+  };
+  EXPECT_EQ(run(folder_.path()).first, 3);  // no recordings folder
+  QDir().mkpath(recordings + QStringLiteral("/take2"));
+  writeAll(recordings + QStringLiteral("/notes.txt"), "notes");
+  EXPECT_EQ(run(folder_.filePath(QStringLiteral("typo"))).first, 3);
+  EXPECT_FALSE(QFileInfo::exists(folder_.filePath(QStringLiteral("typo"))));
+  const auto [exitCode, out] = run(folder_.path());
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_TRUE(out.contains(QStringLiteral("notes.txt")) && out.contains(QStringLiteral("take2")))
+      << out.toStdString();
 }
 
 TEST(ContentBuild, TheGeneratorGivesTheSameFilesForTheSameList) {

@@ -7,8 +7,11 @@
 #include <QTemporaryDir>
 
 #include "DataCheck.h"
+#include "WaveFile.h"
 #include "data/Cp932.h"
+#include "data/GeneratorTag.h"
 #include "data/RecordWriter.h"
+#include "data/RecordingFault.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::datacheck {
@@ -118,14 +121,19 @@ QByteArray tinyJpeg() {
   return bytes;
 }
 
-// A folder holding every required file, each valid in the smallest way.
+// A recording of the given number of samples at 8 kHz.
+QByteArray recording(int samples) {
+  return contentgen::encodeWave({8000, std::vector<std::int16_t>(samples, 1000)});
+}
+
+// A folder holding every required file, each valid in the smallest way, every recording as
+// the generator tags it, and no generator's manifest.
 class CompleteFolderTest : public testing::Test {
  protected:
   void SetUp() override {
     writeTables(hardTable("2", kTwoRows), 3, splitTable(), 17);
     for (const RequiredFile& file : requiredFiles(hardTable("2", kTwoRows), splitTable())) {
-      if (file.kind == FileKind::Recording)
-        writeFile(path(file), QByteArray("RIFF\0\0\0\0WAVE", 12));
+      if (file.kind == FileKind::Recording) writeFile(path(file), withGeneratorTag(recording(800)));
       if (file.kind == FileKind::Picture) writeFile(path(file), tinyJpeg());
     }
   }
@@ -144,15 +152,24 @@ class CompleteFolderTest : public testing::Test {
   }
   std::vector<QString> problemTexts() const {
     std::vector<QString> texts;
-    for (const Problem& problem : checkAppFolder(folder_.path())) texts.push_back(problem.text());
+    for (const Problem& problem : checkAppFolder(folder_.path()).problems)
+      texts.push_back(problem.text());
     return texts;
   }
 
   QTemporaryDir folder_;
 };
 
-TEST_F(CompleteFolderTest, ReportsNothingWhenEverythingIsThere) {
-  EXPECT_TRUE(problemTexts().empty());
+TEST_F(CompleteFolderTest, ReportsNothingWhenEverythingIsThereAndTellsTheVoicesByTheFile) {
+  writeFile(soundPath(names::sinoNumber(1)), recording(800));
+  QByteArray edited = withGeneratorTag(recording(800));
+  edited[100] = 'x';  // by an editor that kept the tag
+  writeFile(soundPath(names::kCorrectBuzzer), edited);
+  const FolderCheck check = checkAppFolder(folder_.path());
+  EXPECT_TRUE(check.problems.empty());
+  EXPECT_EQ(check.teachersRecordings, 2);
+  const int recordings = kNumberedRecordings + 2 + 16 + 4;  // buzzers, minutes, syllables
+  EXPECT_EQ(check.generatedRecordings, recordings - 2);
 }
 
 TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
@@ -164,13 +181,18 @@ TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
   EXPECT_EQ(problemTexts(), expected);
 }
 
-TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSays) {
+TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlayerRefuses) {
   writeFile(soundPath(QStringLiteral("月M06_01.wav")), "ID3 an mp3 file renamed");
+  writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(8000 * 31));
   writeFile(folder_.path() + u'/' + names::kPictureFolder + QStringLiteral("/ka.JPG"),
             "not a picture");
-  const std::vector<QString> expected{
-      QStringLiteral("読み込めません: 韓国語ヒヤリング音源/月M06_01.wav"),
-      QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
+  const auto unreadable = [](const char* name, RecordingFault fault) {
+    return QStringLiteral("読み込めません: 韓国語ヒヤリング音源/%1（この録音%2）")
+        .arg(QString::fromUtf8(name), recordingFaultDescription(fault));
+  };
+  const std::vector<QString> expected{unreadable("月M06_01.wav", RecordingFault::damaged),
+                                      unreadable("月M08_01.wav", RecordingFault::beyondLimits),
+                                      QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
   EXPECT_EQ(problemTexts(), expected);
 }
 

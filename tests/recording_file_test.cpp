@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -60,6 +61,12 @@ const std::vector<FileCase> kFileCases = {
     {"good", bytes(goodWave()), std::nullopt},
     {"missing", [](const QString&) {}, RecordingFault::missing},
     {"folder", [](const QString& path) { QDir().mkpath(path); }, RecordingFault::unreadable},
+    {"link_to_a_pipe",
+     [](const QString& path) {
+       ::mkfifo(QFile::encodeName(path + ".pipe").constData(), 0600);
+       QFile::link(path + ".pipe", path);
+     },
+     RecordingFault::unreadable},
     {"empty", bytes({}), RecordingFault::empty},
     {"text", bytes("this is not a recording at all"), RecordingFault::damaged},
     {"header_only", bytes(goodWave().left(44)), RecordingFault::damaged},

@@ -3,29 +3,27 @@
 #include <QDir>
 
 namespace lumora {
-namespace {
 
-QString faultDescription(RecordingFault fault) {
+QString recordingFaultDescription(RecordingFault fault) {
   switch (fault) {
     case RecordingFault::missing:
-      return QStringLiteral("が見つかりません。");
+      return QStringLiteral("が見つかりません");
     case RecordingFault::unreadable:
-      return QStringLiteral("を開けません（フォルダーであるか、読み取りが許可されていません）。");
+      return QStringLiteral(
+          "を開けません（フォルダーなど普通のファイルではないか、読み取りが許可されていません）");
     case RecordingFault::empty:
-      return QStringLiteral("は空です。");
+      return QStringLiteral("は空です");
     case RecordingFault::damaged:
-      return QStringLiteral("は途中で切れているか、WAV 形式ではありません。");
+      return QStringLiteral("は途中で切れているか、WAV 形式ではありません");
     case RecordingFault::beyondLimits:
       return QStringLiteral(
           "は再生できる範囲を超えています（サンプリング周波数 8〜192 kHz、長さ 30 秒まで、"
-          "大きさ 16 MiB まで）。");
+          "大きさ 16 MiB まで）");
     case RecordingFault::deviceFailed:
       return {};
   }
   return {};
 }
-
-}  // namespace
 
 QString recordingFaultMessage(RecordingFault fault, const QString& path) {
   // The file itself is fine: the data check would find nothing.
@@ -36,10 +34,10 @@ QString recordingFaultMessage(RecordingFault fault, const QString& path) {
         .arg(QDir::toNativeSeparators(path));
   }
   return QStringLiteral(
-             "音声ファイル「%1」%2\nこの音声は再生されません。\n"
+             "音声ファイル「%1」%2。\nこの音声は再生されません。\n"
              "lumora-datacheck を実行すると、足りないファイルや壊れたファイルを"
              "まとめて確かめられます。")
-      .arg(QDir::toNativeSeparators(path), faultDescription(fault));
+      .arg(QDir::toNativeSeparators(path), recordingFaultDescription(fault));
 }
 
 }  // namespace lumora

@@ -92,18 +92,23 @@ std::optional<RecordingFault> waveHeaderFault(const QByteArray& bytes) {
   return RecordingFault::damaged;
 }
 
+std::optional<RecordingFault> recordingFault(const QByteArray& bytes) {
+  if (bytes.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
+  return waveHeaderFault(bytes);
+}
+
 std::variant<QByteArray, RecordingFault> readRecording(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) return RecordingFault::missing;
-  if (info.isDir()) return RecordingFault::unreadable;
+  // Opening a named pipe would wait for a writer for ever.
+  if (!info.isFile()) return RecordingFault::unreadable;
   if (info.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return RecordingFault::unreadable;
   // read() takes all the memory it is asked for at once: ask for what the file holds, and a
   // byte more to see whether it has grown past the limit meanwhile.
   const QByteArray bytes = file.read(std::min(info.size(), kMaxRecordingBytes) + 1);
-  if (bytes.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
-  if (const auto fault = waveHeaderFault(bytes)) return *fault;
+  if (const auto fault = recordingFault(bytes)) return *fault;
   return bytes;
 }
 

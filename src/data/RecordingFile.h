@@ -19,6 +19,9 @@ inline constexpr quint32 kMaxRecordingSeconds = 30;
 // The fault of a whole WAV file, judged from its header; nothing when it may be decoded.
 std::optional<RecordingFault> waveHeaderFault(const QByteArray& bytes);
 
+// The fault the player finds in the whole bytes of a recording; nothing when it plays them.
+std::optional<RecordingFault> recordingFault(const QByteArray& bytes);
+
 // The bytes of a recording that passed the checks, or why it cannot be played.
 std::variant<QByteArray, RecordingFault> readRecording(const QString& path);
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ContentError.h"
+#include "data/GeneratorTag.h"
 
 namespace lumora::contentgen {
 namespace {
@@ -17,14 +18,18 @@ QByteArray hashOf(const QByteArray& bytes) {
   return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-// The hash of the file's bytes; nullopt when there is no such file.
-std::optional<QByteArray> hashOfFile(const QString& path) {
+// The file's bytes; nullopt when there is no such file.
+std::optional<QByteArray> bytesOfFile(const QString& path) {
   QFile file(path);
   if (!file.exists()) return std::nullopt;
   if (!file.open(QIODevice::ReadOnly)) {
     throw ContentError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
   }
-  return hashOf(file.readAll());
+  return file.readAll();
+}
+
+bool isWave(const QString& relativePath) {
+  return relativePath.endsWith(u".wav", Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -52,32 +57,31 @@ QString GeneratedFiles::absolute(const QString& relativePath) const {
   return appFolder_ + u'/' + relativePath;
 }
 
-bool GeneratedFiles::isAsGenerated(const QString& relativePath) const {
-  const auto recorded = previous_.constFind(relativePath);
-  return recorded != previous_.cend() && hashOfFile(absolute(relativePath)) == *recorded;
+bool GeneratedFiles::isGenerated(const QString& relativePath, const QByteArray& bytes) const {
+  return hasGeneratorTag(bytes) || hashOf(bytes) == previous_.value(relativePath);
 }
 
 void GeneratedFiles::put(const QString& relativePath, const QByteArray& bytes) {
   const QString path = absolute(relativePath);
-  const QByteArray wanted = hashOf(bytes);
-  const std::optional<QByteArray> existing = hashOfFile(path);
+  const QByteArray wanted = isWave(relativePath) ? withGeneratorTag(bytes) : bytes;
+  const std::optional<QByteArray> existing = bytesOfFile(path);
   if (existing == wanted) {
     ++report_.unchanged;
-  } else if (!existing || existing == previous_.value(relativePath)) {
-    writeWholeFile(path, bytes);
+  } else if (!existing || isGenerated(relativePath, *existing)) {
+    writeWholeFile(path, wanted);
     ++report_.written;
   } else {
     report_.kept.append(relativePath);
     return;
   }
-  current_.insert(relativePath, wanted);
+  current_.insert(relativePath, hashOf(wanted));
 }
 
 BuildReport GeneratedFiles::finish() {
   for (auto it = previous_.cbegin(); it != previous_.cend(); ++it) {
     if (current_.contains(it.key())) continue;
-    // A replaced file no longer matches its recorded hash, so it stays.
-    if (hashOfFile(absolute(it.key())) == it.value() && QFile::remove(absolute(it.key()))) {
+    const std::optional<QByteArray> existing = bytesOfFile(absolute(it.key()));
+    if (existing && isGenerated(it.key(), *existing) && QFile::remove(absolute(it.key()))) {
       ++report_.removed;
     }
   }

@@ -4,11 +4,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <optional>
 
 #include "ContentError.h"
 #include "GeneratedFiles.h"
 #include "RecordingScript.h"
 #include "TeacherRecording.h"
+#include "data/GeneratorTag.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
@@ -22,36 +25,87 @@ QString matchingKey(const QString& fileName) {
 
 QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
 
+// Both folders must be there: a mistyped application folder would otherwise be created and
+// the real one left as it was.
+void checkFolders(const QString& recordingsFolder, const QString& appFolder) {
+  if (!QFileInfo(recordingsFolder).isDir()) {
+    throw ContentError(QStringLiteral("録音のフォルダ %1 が見つかりません").arg(recordingsFolder));
+  }
+  if (!QFileInfo(appFolder + u'/' + names::kSoundFolder).isDir()) {
+    throw ContentError(QStringLiteral("%1 は Lumora のフォルダではありません（%2 がありません）")
+                           .arg(appFolder, names::kSoundFolder));
+  }
+}
+
+// Converts the input and writes it over `target`; why not, when it cannot.
+std::optional<QString> place(const QFileInfo& input, const QString& target) {
+  QByteArray recording;
+  try {
+    recording = teacherRecording(input.absoluteFilePath());
+  } catch (const ContentError& error) {
+    return QStringLiteral("読み込めません（%1）").arg(QString::fromUtf8(error.what()));
+  }
+  // The player's own check: what is placed, Lumora plays.
+  if (const auto fault = recordingFault(recording)) {
+    return QStringLiteral("変換した録音%1").arg(recordingFaultDescription(*fault));
+  }
+  try {
+    writeWholeFile(target, recording);
+  } catch (const ContentError& error) {
+    return QStringLiteral("書き込めません（%1）").arg(QString::fromUtf8(error.what()));
+  }
+  return std::nullopt;
+}
+
+// Whether the recording in the sound folder is a teacher's: there, and not as the generator
+// tagged it.
+bool isTeachers(const QString& appFolder, const QString& fileName) {
+  const auto read = readRecording(appFolder + u'/' + soundPath(fileName));
+  const auto* bytes = std::get_if<QByteArray>(&read);
+  return bytes ? !hasGeneratorTag(*bytes)
+               : std::get<RecordingFault>(read) != RecordingFault::missing;
+}
+
 }  // namespace
 
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder) {
+  checkFolders(recordingsFolder, appFolder);
+  const QFileInfoList inputs =
+      QDir(recordingsFolder)
+          .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDir::Name);
+  if (inputs.isEmpty()) {
+    throw ContentError(
+        QStringLiteral("録音のフォルダ %1 にファイルがありません").arg(recordingsFolder));
+  }
   QHash<QString, QString> scriptNames;  // matching key -> sound-folder file name
   for (const ScriptLine& line : scriptLines(list)) {
     scriptNames.insert(matchingKey(line.fileName), line.fileName);
   }
   ImportReport report;
   QHash<QString, QString> taken;  // sound-folder file name -> the input that gave it
-  for (const QFileInfo& input : QDir(recordingsFolder).entryInfoList(QDir::Files, QDir::Name)) {
+  for (const QFileInfo& input : inputs) {
+    const auto skip = [&](const QString& why) {
+      report.skipped.append(input.fileName() + QStringLiteral(": ") + why);
+    };
+    if (input.isDir()) {
+      skip(QStringLiteral("フォルダは取り込みません"));
+      continue;
+    }
     const QString target = scriptNames.value(matchingKey(input.fileName()));
     if (target.isEmpty()) {
-      report.skipped.append(QStringLiteral("%1: 録音台本にない名前です").arg(input.fileName()));
+      skip(QStringLiteral("録音台本にない名前です"));
       continue;
     }
     if (taken.contains(target)) {
-      report.skipped.append(
-          QStringLiteral("%1: %2 と同じ録音です").arg(input.fileName(), taken.value(target)));
+      skip(QStringLiteral("%1 と同じ録音です").arg(taken.value(target)));
       continue;
     }
-    QByteArray recording;
-    try {
-      recording = teacherRecording(input.absoluteFilePath());
-    } catch (const ContentError& error) {
-      report.skipped.append(QStringLiteral("%1: 読み込めません（%2）")
-                                .arg(input.fileName(), QString::fromUtf8(error.what())));
+    if (const auto why = place(input, appFolder + u'/' + soundPath(target))) {
+      skip(*why);
       continue;
     }
-    writeWholeFile(appFolder + u'/' + soundPath(target), recording);
     taken.insert(target, input.fileName());
     report.placed.append(target);
   }
@@ -59,11 +113,6 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
 }
 
 VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
-  const GeneratedFiles generated(appFolder);
-  const auto isTeachers = [&](const QString& fileName) {
-    return QFileInfo::exists(appFolder + u'/' + soundPath(fileName)) &&
-           !generated.isAsGenerated(soundPath(fileName));
-  };
   VoiceReport report;
   for (const ScriptLine& line : scriptLines(list)) {
     auto category = std::find_if(
@@ -73,13 +122,14 @@ VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
       category = report.categories.insert(category, CategoryVoices{line.category});
     }
     ++category->total;
-    if (!isTeachers(line.fileName)) ++category->synthetic;
+    if (!isTeachers(appFolder, line.fileName)) ++category->synthetic;
   }
   for (const ConfusableRow& row : list.confusableRows) {
     RowVoices& voices = report.rows.emplace_back();
     voices.syllables = {row.names.begin(), row.names.end()};
     for (const QString& syllable : row.names) {
-      (isTeachers(names::hardSound(syllable)) ? voices.teacher : voices.synthetic).append(syllable);
+      (isTeachers(appFolder, names::hardSound(syllable)) ? voices.teacher : voices.synthetic)
+          .append(syllable);
     }
   }
   return report;

@@ -16,9 +16,11 @@ struct ImportReport {
 
 // Converts every file of `recordingsFolder` whose name, apart from its extension, is a file
 // name of the recording script (teacherRecording) and writes it whole into the sound folder
-// of `appFolder`. A file that cannot be read or has no sound is skipped and named, and
-// whatever was in place stays. Since an imported file is not as the build wrote it, rebuilds
-// keep it (GeneratedFiles).
+// of `appFolder`, once the player's check passes it. Every other entry of the folder, and
+// every file that cannot be read, has no sound or would not play, is skipped and named with
+// the reason; whatever was in place stays. An imported file carries no generator's tag, so
+// rebuilds keep it (GeneratedFiles). Throws ContentError, having changed nothing, when the
+// recordings folder is missing or empty or `appFolder` holds no sound folder.
 ImportReport importTeacherRecordings(const ContentList& list, const QString& recordingsFolder,
                                      const QString& appFolder);
 
@@ -45,7 +47,7 @@ struct VoiceReport {
 };
 
 // What is still synthetic in `appFolder`: a recording counts as the teacher's when it is
-// there and not as the build wrote it.
+// there and does not carry the generator's tag.
 VoiceReport voiceReport(const ContentList& list, const QString& appFolder);
 
 // The report as lines for the person importing, a warning for every mixed row.

@@ -1,17 +1,23 @@
 #include "TeacherRecording.h"
 
+#include <fcntl.h>
 #include <samplerate.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "ContentBuilder.h"
 #include "ContentError.h"
 #include "Loudness.h"
+#include "data/RecordingFile.h"
 
 namespace lumora::contentgen {
 namespace {
@@ -27,12 +33,33 @@ struct MonoSound {
   std::vector<float> samples;
 };
 
+// Opened without blocking and checked before anything is read: a named pipe, or a link to
+// one, would otherwise wait for a writer for ever.
+int openRegularFile(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw ContentError(QString::fromLocal8Bit(std::strerror(errno)));
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw ContentError(QStringLiteral("普通のファイルではありません"));
+  }
+  return fd;
+}
+
 // The file's frames with the channels averaged.
 MonoSound readMono(const QString& path) {
   SF_INFO info{};
   const std::unique_ptr<SNDFILE, SoundFileCloser> file(
-      sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+      sf_open_fd(openRegularFile(path), SFM_READ, &info, SF_TRUE));
   if (!file) throw ContentError(QString::fromUtf8(sf_strerror(nullptr)));
+  // Checked before anything is allocated: resampling from a rate of 1 Hz would need
+  // gigabytes.
+  if (info.samplerate < int{kMinRecordingRate} || info.samplerate > int{kMaxRecordingRate}) {
+    throw ContentError(QStringLiteral("サンプリング周波数 %1 Hz は扱えません（%2〜%3 Hz）")
+                           .arg(info.samplerate)
+                           .arg(kMinRecordingRate)
+                           .arg(kMaxRecordingRate));
+  }
   MonoSound sound{info.samplerate, {}};
   std::vector<float> frames(static_cast<size_t>(kFramesPerRead * info.channels));
   sf_count_t read = 0;
@@ -41,6 +68,10 @@ MonoSound readMono(const QString& path) {
       float sum = 0;
       for (int channel = 0; channel < info.channels; ++channel) {
         sum += frames[static_cast<size_t>(frame * info.channels + channel)];
+      }
+      // A NaN or infinite sample would come out as full-scale noise, or as nothing at all.
+      if (!std::isfinite(sum)) {
+        throw ContentError(QStringLiteral("数値でないサンプル（NaN または無限大）があります"));
       }
       sound.samples.push_back(sum / static_cast<float>(info.channels));
     }

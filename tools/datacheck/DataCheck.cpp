@@ -1,14 +1,15 @@
 #include "DataCheck.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
 #include <optional>
 
 #include "data/Category.h"
+#include "data/GeneratorTag.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
+#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableChecks.h"
 #include "data/SoundTableLayout.h"
@@ -89,15 +90,31 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
   }
 }
 
-bool isWaveFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray header = file.read(12);
-  return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
+// A recording as the player checks it; a playable one is counted by whose voice it is.
+void checkRecording(const QString& appFolder, const RequiredFile& file, FolderCheck& check) {
+  const auto read = readRecording(appFolder + u'/' + file.relativePath());
+  if (const auto* fault = std::get_if<RecordingFault>(&read)) {
+    if (*fault == RecordingFault::missing) {
+      check.problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+    } else {
+      check.problems.push_back({Problem::Kind::Unreadable, file.relativePath(),
+                                QStringLiteral("この録音") + recordingFaultDescription(*fault)});
+    }
+  } else if (hasGeneratorTag(std::get<QByteArray>(read))) {
+    ++check.generatedRecordings;
+  } else {
+    ++check.teachersRecordings;
+  }
 }
 
-bool isReadable(const QString& path, FileKind kind) {
-  return kind == FileKind::Picture ? !QImage(path).isNull() : isWaveFile(path);
+void checkPicture(const QString& appFolder, const RequiredFile& file,
+                  std::vector<Problem>& problems) {
+  const QString path = appFolder + u'/' + file.relativePath();
+  if (!QFileInfo::exists(path)) {
+    problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
+  } else if (QImage(path).isNull()) {
+    problems.push_back({Problem::Kind::Unreadable, file.relativePath(), {}});
+  }
 }
 
 }  // namespace
@@ -149,27 +166,23 @@ QString Problem::text() const {
   return line;
 }
 
-std::vector<Problem> checkAppFolder(const QString& appFolder) {
-  std::vector<Problem> problems;
+FolderCheck checkAppFolder(const QString& appFolder) {
+  FolderCheck check;
   TextTable hardSoundTable = kHardSoundShape.emptyTable();
   TextTable splitSoundTable = kSplitSoundShape.emptyTable();
-  if (const auto records = loadTable(appFolder, names::kHardSoundTable, hardSoundTable, problems)) {
-    checkHardSoundTable(hardSoundTable, *records, problems);
+  if (const auto records =
+          loadTable(appFolder, names::kHardSoundTable, hardSoundTable, check.problems)) {
+    checkHardSoundTable(hardSoundTable, *records, check.problems);
   }
   if (const auto records =
-          loadTable(appFolder, names::kSplitSoundTable, splitSoundTable, problems)) {
-    checkSplitSoundTable(splitSoundTable, *records, problems);
+          loadTable(appFolder, names::kSplitSoundTable, splitSoundTable, check.problems)) {
+    checkSplitSoundTable(splitSoundTable, *records, check.problems);
   }
   for (const RequiredFile& file : requiredFiles(hardSoundTable, splitSoundTable)) {
-    if (file.kind == FileKind::Table) continue;  // checked while loading
-    const QString path = appFolder + u'/' + file.relativePath();
-    if (!QFileInfo::exists(path)) {
-      problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
-    } else if (!isReadable(path, file.kind)) {
-      problems.push_back({Problem::Kind::Unreadable, file.relativePath(), {}});
-    }
+    if (file.kind == FileKind::Recording) checkRecording(appFolder, file, check);
+    if (file.kind == FileKind::Picture) checkPicture(appFolder, file, check.problems);
   }
-  return problems;
+  return check;
 }
 
 }  // namespace lumora::datacheck

@@ -32,7 +32,8 @@ std::vector<RequiredFile> requiredFiles(const TextTable& hardSoundTable,
 struct Problem {
   enum class Kind {
     Missing,     // no such file
-    Unreadable,  // present, but not a WAV file, a loadable picture or a readable table
+    Unreadable,  // present, but not a recording the player plays, a loadable picture or a
+                 // readable table
     BadTable,    // a table the quiz cannot work with (rows or flags)
   };
   Kind kind = Kind::Missing;
@@ -42,8 +43,15 @@ struct Problem {
   QString text() const;  // one line for the person fixing the folders
 };
 
+struct FolderCheck {
+  std::vector<Problem> problems;
+  int generatedRecordings = 0;  // playable recordings that carry the generator's tag
+  int teachersRecordings = 0;   // playable recordings put there by someone else
+};
+
 // Checks the application folder: loads and checks both tables from the sound folder (a
-// table that cannot be loaded names no files), then checks every other required file.
-std::vector<Problem> checkAppFolder(const QString& appFolder);
+// table that cannot be loaded names no files), then checks every other required file, a
+// recording as the player does.
+FolderCheck checkAppFolder(const QString& appFolder);
 
 }  // namespace lumora::datacheck
