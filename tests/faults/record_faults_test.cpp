@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <sys/mman.h>
-#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +16,7 @@
 #include <random>
 
 #include "data/RecordingNames.h"
+#include "faults/ChildProcess.h"
 #include "record/LearningRecord.h"
 #include "record/QuestionTrail.h"
 #include "record/Sqlite.h"
@@ -29,35 +28,24 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kPassed = 0;
-constexpr int kFailed = 1;
-constexpr int kNotPermittedHere = 77;
+using faults::check;
+using faults::kFailed;
+using faults::kNotPermittedHere;
+using faults::kPassed;
 constexpr int kAppends = 3;
 
 const std::chrono::system_clock::time_point kNoon{std::chrono::hours(24 * 20795 + 12)};
 
+// A record the child could not use is a failed case, said with SQLite's reason.
 int inChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    int code = kFailed;
+  return faults::inChild([&] {
     try {
-      code = body();
+      return body();
     } catch (const sqlite::SqliteError& error) {
       std::fprintf(stderr, "failed: %s\n", qPrintable(error.message));
+      return kFailed;
     }
-    std::fflush(nullptr);
-    ::_exit(code);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-int check(bool ok, const char* what) {
-  if (!ok) std::fprintf(stderr, "failed: %s\n", what);
-  return ok ? kPassed : kFailed;
+  });
 }
 
 // A right answer to the Sino-Korean number `n`, asked at `posed` and answered at `at`.
@@ -107,19 +95,10 @@ int fileWhereTheFolderGoes(const QString& folder, const QString&) {
   return check(f.open(QIODevice::WriteOnly), "a file where the folder goes");
 }
 
-int mountPrivately() {
-  if (::unshare(CLONE_NEWNS) != 0) return kNotPermittedHere;
-  return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ? kPassed
-                                                                           : kNotPermittedHere;
-}
-
 int fullFileSystem(const QString& folder, const QString&) {
-  if (mountPrivately() != kPassed) return kNotPermittedHere;
   const QString mounted = folder + "/学習記録";
   QDir().mkpath(mounted);
-  if (::mount("tmpfs", QFile::encodeName(mounted), "tmpfs", 0, "size=64k") != 0) {
-    return kNotPermittedHere;
-  }
+  if (faults::mountSmallFileSystem(mounted, "64k") != kPassed) return kNotPermittedHere;
   QFile filler(mounted + "/filler");
   if (!filler.open(QIODevice::WriteOnly)) return kFailed;
   const QByteArray block(4096, 'x');
@@ -129,12 +108,8 @@ int fullFileSystem(const QString& folder, const QString&) {
 }
 
 int readOnlyFileSystem(const QString& folder, const QString& file) {
-  if (writeRecord(file, 1) != kPassed || mountPrivately() != kPassed) return kNotPermittedHere;
-  const QByteArray path = QFile::encodeName(folder + "/学習記録");
-  if (::mount(path, path, nullptr, MS_BIND, nullptr) != 0) return kNotPermittedHere;
-  return ::mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0
-             ? kPassed
-             : kNotPermittedHere;
+  if (writeRecord(file, 1) != kPassed) return kNotPermittedHere;
+  return faults::remountReadOnly(folder + "/学習記録");
 }
 
 // Another copy holds the record's write lock until it is ended.

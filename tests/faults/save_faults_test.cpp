@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <sys/mman.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
@@ -24,6 +23,7 @@
 #include "data/MissList.h"
 #include "data/MissListFile.h"
 #include "data/RecordWriter.h"
+#include "faults/ChildProcess.h"
 #include "support/FormHarness.h"
 
 // Saving the incorrect-answer list where the file system fails it: a file-size limit, a
@@ -33,9 +33,12 @@
 namespace lumora {
 namespace {
 
-constexpr int kChildPassed = 0;
-constexpr int kChildFailed = 1;
-constexpr int kNotPermittedHere = 77;
+using faults::check;
+using faults::inChild;
+using faults::kFailed;
+using faults::kNotPermittedHere;
+using faults::kPassed;
+using faults::remountReadOnly;
 
 QList<QStringList> listOf(int entries, const QString& tag) {
   QList<QStringList> records = {{QString::number(entries), "", "", "", "", ""}};
@@ -64,71 +67,32 @@ QStringList strayFiles(const QString& folder) {
   return files;
 }
 
-// Runs `body` in a forked child; returns its exit code, or 128 + the signal that ended it.
-int inChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int code = body();
-    std::fflush(nullptr);
-    ::_exit(code);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-int check(bool ok, const char* what) {
-  if (!ok) std::fprintf(stderr, "failed: %s\n", what);
-  return ok ? kChildPassed : kChildFailed;
-}
-
 // ---- One save into a failing file system --------------------------------------------
 
-int noStep(const QString&) { return kChildPassed; }
-
-int mountPrivately() {
-  if (::unshare(CLONE_NEWNS) != 0) return kNotPermittedHere;
-  return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ? kChildPassed
-                                                                           : kNotPermittedHere;
-}
+int noStep(const QString&) { return kPassed; }
 
 int mountSmallFileSystem(const QString& folder) {
-  if (mountPrivately() != kChildPassed) return kNotPermittedHere;
-  return ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=8k") == 0
-             ? kChildPassed
-             : kNotPermittedHere;
-}
-
-int remountReadOnly(const QString& folder) {
-  if (mountPrivately() != kChildPassed) return kNotPermittedHere;
-  const QByteArray path = QFile::encodeName(folder);
-  if (::mount(path, path, nullptr, MS_BIND, nullptr) != 0) return kNotPermittedHere;
-  return ::mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0
-             ? kChildPassed
-             : kNotPermittedHere;
+  return faults::mountSmallFileSystem(folder, "8k");
 }
 
 int limitFileSize(const QString&) {
   std::signal(SIGXFSZ, SIG_IGN);  // as the program does: the write fails instead
   const rlimit limit{4096, 4096};
-  return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? kChildPassed : kNotPermittedHere;
+  return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? kPassed : kNotPermittedHere;
 }
 
 // The superuser writes into any folder whatever its mode, so this case needs another user.
 int makeFolderReadOnly(const QString& folder) {
   if (::geteuid() == 0) return kNotPermittedHere;
-  return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner) ? kChildPassed
-                                                                           : kChildFailed;
+  return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner) ? kPassed : kFailed;
 }
 
 int makeFileReadOnly(const QString& folder) {
-  return QFile::setPermissions(folder + "/MemorizeFile.csv", QFile::ReadOwner) ? kChildPassed
-                                                                               : kChildFailed;
+  return QFile::setPermissions(folder + "/MemorizeFile.csv", QFile::ReadOwner) ? kPassed : kFailed;
 }
 
 int removeFolder(const QString& folder) {
-  return QDir(folder).removeRecursively() ? kChildPassed : kChildFailed;
+  return QDir(folder).removeRecursively() ? kPassed : kFailed;
 }
 
 struct FailingSaveCase {
@@ -149,10 +113,10 @@ TEST_P(FailingSave, KeepsTheEarlierFileByteForByteAndSaysWhy) {
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString path = folder + "/MemorizeFile.csv";
   const int status = inChild([&] {
-    if (const int step = c.before(folder); step != kChildPassed) return step;
+    if (const int step = c.before(folder); step != kPassed) return step;
     const QByteArray earlier = c.earlierFileKept ? bytesOf(listOf(10, "old")) : "(none)";
-    if (c.earlierFileKept && writeMissFile(path, listOf(10, "old"))) return kChildFailed;
-    if (const int step = c.after(folder); step != kChildPassed) return step;
+    if (c.earlierFileKept && writeMissFile(path, listOf(10, "old"))) return kFailed;
+    if (const int step = c.after(folder); step != kPassed) return step;
     // About 11 KiB: small enough to sit in a 16 KiB write buffer until the file is closed.
     const auto error = writeMissFile(path, listOf(300, "new"));
     if (!error) return check(false, "the save reports its failure");
@@ -167,7 +131,7 @@ TEST_P(FailingSave, KeepsTheEarlierFileByteForByteAndSaysWhy) {
   });
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   if (status == kNotPermittedHere) GTEST_SKIP() << "this machine does not permit the setting";
-  EXPECT_EQ(status, kChildPassed);
+  EXPECT_EQ(status, kPassed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -201,7 +165,7 @@ TEST(NoWritableFolder, TheSaveSaysTheLearnersFolderCouldNotBeMadeAndWhy) {
     testing::FormHarness h;
     const QString learners = h.soundFolder() + "data";  // inside the unwritable sound folder
     qputenv("XDG_DATA_HOME", QFile::encodeName(learners));
-    if (const int step = makeFolderUnwritable(h.soundFolder()); step != kChildPassed) return step;
+    if (const int step = makeFolderUnwritable(h.soundFolder()); step != kPassed) return step;
     h->missList(0, 0) = "1";
     h->data_save_Click();
     ::umount(QFile::encodeName(h.soundFolder()));  // so that the folders can be removed
@@ -213,7 +177,7 @@ TEST(NoWritableFolder, TheSaveSaysTheLearnersFolderCouldNotBeMadeAndWhy) {
                  "the save says that the learner's folder could not be made, and why");
   });
   if (status == kNotPermittedHere) GTEST_SKIP() << "this machine does not permit the setting";
-  EXPECT_EQ(status, kChildPassed);
+  EXPECT_EQ(status, kPassed);
 }
 
 // ---- Two copies of the program saving into one folder at once ---------------------------
