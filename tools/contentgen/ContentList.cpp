@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include "ContentError.h"
+#include "KoreanPhonemes.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
 
@@ -179,11 +180,23 @@ class Parser {
 
 }  // namespace
 
+QString pronunciationOf(const QString& text, const QString& spokenAs) {
+  const QString hangul = spokenAs.section(QStringLiteral("[["), 0, 0).trimmed();
+  return hangul.isEmpty() ? text : hangul;
+}
+
+QString voiceInputOf(const QString& text, const QString& spokenAs) {
+  const qsizetype phonemes = spokenAs.indexOf(QStringLiteral("[["));
+  if (phonemes >= 0) return spokenAs.mid(phonemes);
+  return QStringLiteral("[[%1]]").arg(espeakPhonemes(pronunciationOf(text, spokenAs)));
+}
+
 std::vector<Utterance> utterances(const ContentList& list) {
   std::vector<Utterance> all;
   const auto add = [&](const QString& fileName, const QString& text, const QString& spokenAs,
                        bool syllable) {
-    all.push_back({fileName, text, spokenAs.isEmpty() ? text : spokenAs, syllable});
+    all.push_back({fileName, text, pronunciationOf(text, spokenAs), voiceInputOf(text, spokenAs),
+                   syllable});
   };
   for (const Recording& recording : list.recordings)
     add(recording.fileName, recording.korean, recording.spokenAs, false);

@@ -44,14 +44,22 @@ struct ContentList {
   std::vector<ConfusableRow> confusableRows;
 };
 
-// One spoken file of the sound folder: its name, its text as the learner reads it, and what
-// the voice is given to say (a Hangul respelling, espeak-ng phonemes in [[ ]], or the text).
+// One spoken file of the sound folder: its name, its text as the learner reads it, its
+// standard pronunciation in Hangul, and what the voice is given to say.
 struct Utterance {
   QString fileName;
   QString text;
-  QString spoken;
+  QString pronunciation;  // the Hangul of the spoken-as field, else the text
+  QString spoken;         // the phonemes in [[ ]] of the spoken-as field, else the
+                          // pronunciation's (espeakPhonemes)
   bool syllable = false;  // a hard-to-hear syllable, said on its own
 };
+
+// The two parts of a spoken-as field "<Hangul> [[<phonemes>]]", either of which may be left
+// out: the pronunciation (the text when there is no Hangul) and the voice's input (the
+// phonemes, else the pronunciation's in [[ ]]).
+QString pronunciationOf(const QString& text, const QString& spokenAs);
+QString voiceInputOf(const QString& text, const QString& spokenAs);
 
 // Every spoken file of the list, in list order: recordings, minute rows, syllables.
 std::vector<Utterance> utterances(const ContentList& list);

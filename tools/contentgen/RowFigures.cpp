@@ -1,6 +1,6 @@
 #include "RowFigures.h"
 
-#include <QFile>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 
@@ -9,12 +9,6 @@
 
 namespace lumora::contentgen {
 namespace {
-
-std::optional<Pcm> readSpeech(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return decodeWave(file.readAll());
-}
 
 QString hangulOf(const ContentList& list, const QString& name) {
   const auto found = std::find_if(list.syllables.begin(), list.syllables.end(),
@@ -52,7 +46,7 @@ std::vector<RowFigures> measureConfusableRows(const ContentList& list, const QSt
     for (std::size_t i = 0; i < 3; ++i) {
       row.series[i] = onsetSeries(hangulOf(list, row.names[i]));
       const QString file = names::hardSound(row.names[i]);
-      std::optional<Pcm> sound = readSpeech(soundFolder + u'/' + file);
+      std::optional<Pcm> sound = readRecording(soundFolder + u'/' + file);
       if (!sound) {
         row.unreadable = file;
         break;

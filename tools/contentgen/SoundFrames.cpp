@@ -1,0 +1,173 @@
+#include "SoundFrames.h"
+
+#include <aubio/aubio.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "AubioVectors.h"
+#include "Median.h"
+
+namespace lumora::contentgen {
+namespace {
+
+constexpr double kLevelWindowMs = 5;
+constexpr double kVoicingWindowMs = 20;
+// Below this the step is silence whatever its shape.
+constexpr double kQuietestVoiceDb = -50;
+// Normalised autocorrelation at the voice's period above which a step is voiced: a vowel or a
+// voice bar reaches 0.8 and more, breath and hiss stay below 0.4.
+constexpr double kVoicedCorrelation = 0.6;
+// The period is searched this far either way of yin's pitch, or wider around the voice's
+// middle pitch where yin is unsure.
+constexpr double kPeriodSpread = 1.1;
+constexpr double kUnsurePeriodSpread = 1.4;
+
+constexpr unsigned kPitchWindow = 1024;
+constexpr double kPitchConfidence = 0.5;
+constexpr double kLowestVoiceHz = 60;
+constexpr double kHighestVoiceHz = 400;
+
+// A burst rises this much above the quietest of the steps just before it, and the next one
+// comes only after the level has fallen as much again...
+constexpr double kBurstRiseDb = 10;
+constexpr std::size_t kBurstLookBack = 4;
+// ...and is this loud at least.
+constexpr double kBurstLevelDb = -45;
+
+// yin's pitch for every step, from the window that ends half a window after it.
+std::vector<double> yinPitch(const Pcm& sound, std::size_t steps, std::size_t stepSamples) {
+  const auto hop = static_cast<uint_t>(stepSamples);
+  Owned<aubio_pitch_t, del_aubio_pitch> tracker(
+      new_aubio_pitch("yinfast", kPitchWindow, hop, static_cast<uint_t>(sound.sampleRate)));
+  aubio_pitch_set_unit(tracker.get(), "Hz");
+  const Vector in(new_fvec(hop));
+  const Vector out(new_fvec(1));
+  std::vector<double> pitch(steps, 0);
+  std::size_t frameEnd = 0;
+  forEachHop(sound, 0, in.get(), [&] {
+    aubio_pitch_do(tracker.get(), in.get(), out.get());
+    frameEnd += hop;
+    const double hz = out->data[0];
+    if (aubio_pitch_get_confidence(tracker.get()) < kPitchConfidence || hz < kLowestVoiceHz ||
+        hz > kHighestVoiceHz || frameEnd < kPitchWindow / 2) {
+      return;
+    }
+    // The frame speaks for the middle of its window.
+    const std::size_t step = (frameEnd - kPitchWindow / 2) / stepSamples;
+    if (step < steps) pitch[step] = hz;
+  });
+  return pitch;
+}
+
+// The samples as floats, so the correlation below does not convert them again and again.
+std::vector<float> asFloat(const Pcm& sound) {
+  return {sound.samples.begin(), sound.samples.end()};
+}
+
+float mean(const float* x, std::size_t count) {
+  float sum = 0;
+  for (std::size_t n = 0; n < count; ++n) sum += x[n];
+  return sum / static_cast<float>(count);
+}
+
+// The best normalised correlation of the window at `centre` with itself `lag` samples later,
+// over the lags of the period range. Each window loses its mean first: a slow drift is not a
+// voice.
+float periodicity(const std::vector<float>& x, std::size_t centre, std::size_t window,
+                  std::size_t shortestLag, std::size_t longestLag) {
+  if (centre < window / 2 || centre + window / 2 + longestLag >= x.size()) return 0;
+  const float* a = x.data() + centre - window / 2;
+  const float meanA = mean(a, window);
+  float best = 0;
+  for (std::size_t lag = shortestLag; lag <= longestLag; ++lag) {
+    const float* b = a + lag;
+    const float meanB = mean(b, window);
+    float ab = 0;
+    float aa = 0;
+    float bb = 0;
+    for (std::size_t n = 0; n < window; ++n) {
+      const float da = a[n] - meanA;
+      const float db = b[n] - meanB;
+      ab += da * db;
+      aa += da * da;
+      bb += db * db;
+    }
+    if (aa > 0 && bb > 0) best = std::max(best, ab / std::sqrt(aa * bb));
+  }
+  return best;
+}
+
+}  // namespace
+
+SoundFrames::SoundFrames(const Pcm& sound)
+    : stepSamples_(static_cast<std::size_t>(std::lround(kStepMs * sound.sampleRate / 1000))) {
+  const std::vector<std::int16_t>& samples = sound.samples;
+  const std::size_t steps = samples.size() / stepSamples_;
+  const auto samplesOf = [&](double ms) {
+    return static_cast<std::size_t>(std::lround(ms * sound.sampleRate / 1000));
+  };
+  const Vector window(new_fvec(static_cast<uint_t>(samplesOf(kLevelWindowMs))));
+  for (std::size_t step = 0; step < steps; ++step) {
+    const std::size_t centre = step * stepSamples_ + stepSamples_ / 2;
+    const std::size_t from = centre - std::min<std::size_t>(centre, window->length / 2);
+    for (std::size_t i = 0; i < window->length; ++i) {
+      const std::size_t index = from + i;
+      window->data[i] = index < samples.size() ? static_cast<smpl_t>(samples[index] / 32768.0) : 0;
+    }
+    // Without its mean: a slow drift is not heard.
+    const smpl_t drift = mean(window->data, window->length);
+    for (std::size_t i = 0; i < window->length; ++i) window->data[i] -= drift;
+    const double rms = std::sqrt(aubio_level_lin(window.get()));
+    level_.push_back(rms > 0 ? 20 * std::log10(rms) : -200);
+    crossings_.push_back(aubio_zero_crossing_rate(window.get()));
+  }
+  const double loudest = level_.empty() ? 0 : *std::max_element(level_.begin(), level_.end());
+  for (double& level : level_) level -= loudest;
+
+  pitch_ = yinPitch(sound, steps, stepSamples_);
+  std::vector<double> pitches;
+  std::copy_if(pitch_.begin(), pitch_.end(), std::back_inserter(pitches),
+               [](double hz) { return hz > 0; });
+  const double voice = pitches.empty() ? 120 : median(pitches);
+  const std::vector<float> x = asFloat(sound);
+  for (std::size_t step = 0; step < steps; ++step) {
+    const bool sure = pitch_[step] > 0;
+    const double period = sound.sampleRate / (sure ? pitch_[step] : voice);
+    const double spread = sure ? kPeriodSpread : kUnsurePeriodSpread;
+    const bool loud = level_[step] > kQuietestVoiceDb;
+    voiced_.push_back(loud && periodicity(x, step * stepSamples_ + stepSamples_ / 2,
+                                          samplesOf(kVoicingWindowMs),
+                                          static_cast<std::size_t>(period / spread),
+                                          static_cast<std::size_t>(period * spread)) >=
+                                  kVoicedCorrelation);
+  }
+}
+
+std::size_t SoundFrames::stepAt(std::size_t sample) const {
+  return std::min(sample / stepSamples_, steps());
+}
+
+int SoundFrames::bursts(std::size_t from, std::size_t to) const {
+  int count = 0;
+  bool ready = true;  // a burst needs the level to fall back between two
+  double peak = 0;
+  for (std::size_t step = from; step < std::min(to, steps()); ++step) {
+    const std::size_t back = step - std::min(step, kBurstLookBack);
+    const double before =
+        step == back ? level_[step]
+                     : *std::min_element(level_.begin() + static_cast<std::ptrdiff_t>(back),
+                                         level_.begin() + static_cast<std::ptrdiff_t>(step));
+    if (ready && level_[step] >= kBurstLevelDb && level_[step] - before >= kBurstRiseDb) {
+      ++count;
+      ready = false;
+      peak = level_[step];
+    } else if (!ready) {
+      peak = std::max(peak, level_[step]);
+      ready = level_[step] <= peak - kBurstRiseDb;
+    }
+  }
+  return count;
+}
+
+}  // namespace lumora::contentgen
