@@ -32,13 +32,6 @@ constexpr double kStartSemitones = 1;     // from the middle of the voice's rang
 // A closure is quieter than what may follow it.
 constexpr double kSilentDb = kReleaseMaxDb;
 
-// The sounds a pronunciation holds for the check, each with its syllable.
-struct Expected {
-  Target target;
-  std::size_t syllable;
-  QString where;
-};
-
 QChar initialLetter(QChar syllable) {
   static const QString kInitials = QStringLiteral("ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ");
   const auto letters = hangulLetters(syllable);
@@ -66,8 +59,10 @@ std::optional<Target> onsetTarget(const std::vector<SpokenSyllable>& syllables, 
   return std::nullopt;
 }
 
-std::vector<Expected> expectedSounds(const std::vector<SpokenSyllable>& syllables) {
-  std::vector<Expected> sounds;
+}  // namespace
+
+std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syllables) {
+  std::vector<ExpectedSound> sounds;
   if (syllables.empty()) return sounds;
   for (std::size_t i = 0; i < syllables.size(); ++i) {
     const QString syllable = syllables[i].written;
@@ -78,8 +73,10 @@ std::vector<Expected> expectedSounds(const std::vector<SpokenSyllable>& syllable
     if (syllables[i].coda != Coda::Stop) continue;
     const bool last = i + 1 == syllables.size();
     if (last || syllables[i + 1].onset != Onset::Vowel) {
+      const Onset next = last ? Onset::Vowel : syllables[i + 1].onset;
       sounds.push_back({last ? Target::FinalUnreleased : Target::ClosureBeforeConsonant, i,
-                        QStringLiteral("final of %1").arg(syllable)});
+                        QStringLiteral("final of %1").arg(syllable),
+                        next == Onset::PlainS || next == Onset::TenseS || next == Onset::H});
     }
   }
   sounds.push_back({Target::StartPitch, 0, QStringLiteral("start of %1").arg(syllables[0].written)});
@@ -91,11 +88,13 @@ std::vector<Expected> expectedSounds(const std::vector<SpokenSyllable>& syllable
   return sounds;
 }
 
+namespace {
+
 // The figures of one sound, measured at its landmarks.
-std::optional<std::array<double, 3>> measure(const SoundLandmarks& at, Target target,
-                                             std::size_t i) {
+std::optional<std::array<double, 3>> measure(const SoundLandmarks& at, const ExpectedSound& sound) {
   const SoundFrames& frames = at.frames();
-  switch (target) {
+  const std::size_t i = sound.syllable;
+  switch (sound.target) {
     case Target::LaxVoiced:
       return std::array<double, 3>{stepsMs(at.longestVoiceless(i).length()), 0, 0};
     case Target::FinalUnreleased: {
@@ -105,7 +104,7 @@ std::optional<std::array<double, 3>> measure(const SoundLandmarks& at, Target ta
       return std::array<double, 3>{loudest, 0, 0};
     }
     case Target::ClosureBeforeConsonant: {
-      const StepSpan closure = at.closure(i);
+      const StepSpan closure = at.closure(i, sound.beforeFricative);
       std::size_t silent = 0;
       for (std::size_t s = closure.from; s < closure.to; ++s) silent += frames.level(s) < kSilentDb;
       return std::array<double, 3>{stepsMs(silent), stepsMs(closure.length() - silent), 0};
@@ -215,12 +214,12 @@ std::vector<Finding> measureRecording(const Utterance& utterance, const Pcm& rec
     landmarks.emplace(recording, carriedOver(*times, TimeWarp(reference.sound, recording)));
   }
   std::vector<Finding> findings;
-  for (const Expected& sound : expectedSounds(syllables)) {
+  for (const ExpectedSound& sound : expectedSounds(syllables)) {
     Finding finding{utterance.fileName, utterance.text, sound.target, sound.where};
     finding.wordStart = sound.syllable == 0;
     finding.high = startsHigh(syllables.front().onset);
     const auto figures =
-        landmarks ? measure(*landmarks, sound.target, sound.syllable) : std::nullopt;
+        landmarks ? measure(*landmarks, sound) : std::nullopt;
     finding.measured = figures.has_value();
     if (figures) finding.figures = *figures;
     findings.push_back(finding);

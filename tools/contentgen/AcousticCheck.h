@@ -6,6 +6,7 @@
 
 #include "ContentList.h"
 #include "Pcm.h"
+#include "Pronunciation.h"
 #include "Speech.h"
 
 // What a learner hears in each recording, consonant by consonant and syllable by syllable,
@@ -26,6 +27,15 @@ enum class Target {
   PhraseRise,        // the last syllable not lower than the first
 };
 inline constexpr int kTargets = 10;
+
+// A sound of a pronunciation that has a target: which, and in which syllable.
+struct ExpectedSound {
+  Target target;
+  std::size_t syllable;
+  QString where;                // "ㅂ of 비", "final of 십", …
+  bool beforeFricative = false;  // a closure before ㅅ, ㅆ or ㅎ
+};
+std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syllables);
 
 // One sound of one recording, measured. The figures depend on the target:
 //   LaxVoiced: longest voiceless stretch (ms)

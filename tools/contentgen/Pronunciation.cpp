@@ -111,6 +111,11 @@ std::vector<SpokenSyllable> pronounce(const QString& hangul) {
   return spoken;
 }
 
+Onset firstOnset(const QString& hangul) {
+  const std::vector<SpokenSyllable> syllables = pronounce(hangul);
+  return syllables.empty() ? Onset::Vowel : syllables.front().onset;
+}
+
 bool startsHigh(Onset onset) {
   return onset == Onset::Aspirated || onset == Onset::Tense || onset == Onset::PlainS ||
          onset == Onset::TenseS || onset == Onset::H;

@@ -51,6 +51,9 @@ struct SpokenSyllable {
 // Hangul syllables end a word.
 std::vector<SpokenSyllable> pronounce(const QString& hangul);
 
+// How the first syllable starts; Onset::Vowel when the text starts with no Hangul syllable.
+Onset firstOnset(const QString& hangul);
+
 // Whether a phrase starting on this onset starts high in Seoul speech (aspirated, tense, ㅅ,
 // ㅆ, ㅎ); every other onset starts it low.
 bool startsHigh(Onset onset);

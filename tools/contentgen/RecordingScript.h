@@ -17,13 +17,14 @@ struct ScriptLine {
   QString fileName;  // in the sound folder
   QString korean;
   QString meaning;  // Japanese, derived from the category and the number in the name
-  QString howToSay;
+  QString howToSay;  // howToSay() of the recording
 };
 
 // Every recording of the list, in list order: the recordings, the minutes, the syllables.
 std::vector<ScriptLine> scriptLines(const ContentList& list);
 
-// The script as a UTF-8 HTML page, one section per category in order of first appearance.
+// The script as a UTF-8 HTML page, one section per category in order of first appearance;
+// the hard-to-hear syllables are shown row by row, as the quiz asks them.
 QByteArray recordingScript(const ContentList& list);
 
 }  // namespace lumora::contentgen

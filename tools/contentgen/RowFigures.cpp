@@ -24,10 +24,10 @@ std::optional<double> laxPitchDrop(const RowFigures& row) {
   int aspirated = 0;
   int tense = 0;
   for (std::size_t i = 0; i < 3; ++i) {
-    if (row.series[i] == OnsetSeries::Lax) lax = row.onsets[i].pitchHz;
-    aspirated += row.series[i] == OnsetSeries::Aspirated;
-    tense += row.series[i] == OnsetSeries::Tense;
-    if (row.series[i] != OnsetSeries::Lax) {
+    if (row.onsetKinds[i] == Onset::Lax) lax = row.onsets[i].pitchHz;
+    aspirated += row.onsetKinds[i] == Onset::Aspirated;
+    tense += row.onsetKinds[i] == Onset::Tense;
+    if (row.onsetKinds[i] != Onset::Lax) {
       others = others == 0 ? row.onsets[i].pitchHz : std::min(others, row.onsets[i].pitchHz);
     }
   }
@@ -44,7 +44,7 @@ std::vector<RowFigures> measureConfusableRows(const ContentList& list, const QSt
     row.names = confusable.names;
     std::array<Pcm, 3> sounds;
     for (std::size_t i = 0; i < 3; ++i) {
-      row.series[i] = onsetSeries(hangulOf(list, row.names[i]));
+      row.onsetKinds[i] = firstOnset(hangulOf(list, row.names[i]));
       const QString file = names::hardSound(row.names[i]);
       std::optional<Pcm> sound = readRecording(soundFolder + u'/' + file);
       if (!sound) {

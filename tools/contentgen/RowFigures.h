@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ContentList.h"
-#include "OnsetSeries.h"
+#include "Pronunciation.h"
 #include "SyllableAcoustics.h"
 
 namespace lumora::contentgen {
@@ -15,7 +15,7 @@ namespace lumora::contentgen {
 // apart by ear.
 struct RowFigures {
   std::array<QString, 3> names;
-  std::array<OnsetSeries, 3> series{};
+  std::array<Onset, 3> onsetKinds{};  // how each syllable starts
   std::array<SyllableOnset, 3> onsets{};
   std::array<double, 3> distances{};  // spectral distance of each pair of kRowPairs
   QString unreadable;                 // a recording that is not 16-bit mono PCM; no figures then

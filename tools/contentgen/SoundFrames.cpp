@@ -16,10 +16,15 @@ constexpr double kVoicingWindowMs = 20;
 // Below this the step is silence whatever its shape.
 constexpr double kQuietestVoiceDb = -50;
 // Normalised autocorrelation at the voice's period above which a step is voiced: a vowel or a
-// voice bar reaches 0.8 and more, breath and hiss stay below 0.4.
+// voice bar reaches 0.45 even where a synthetic voice wavers from period to period (0.9 and
+// more where it does not); breath and hiss stay below 0.25.
 constexpr double kVoicedCorrelation = 0.6;
-// The period is searched this far either way of yin's pitch, or wider around the voice's
-// middle pitch where yin is unsure.
+constexpr std::size_t kVoicingNeighbours = 2;  // on each side
+// Voicing is judged below this frequency.
+constexpr double kVoiceBandHz = 1000;
+
+// The period is searched this far either way of yin's pitch, and, where that finds none,
+// wider around the voice's middle pitch.
 constexpr double kPeriodSpread = 1.1;
 constexpr double kUnsurePeriodSpread = 1.4;
 
@@ -60,9 +65,22 @@ std::vector<double> yinPitch(const Pcm& sound, std::size_t steps, std::size_t st
   return pitch;
 }
 
-// The samples as floats, so the correlation below does not convert them again and again.
-std::vector<float> asFloat(const Pcm& sound) {
-  return {sound.samples.begin(), sound.samples.end()};
+// The voice's fundamental and first formant, without the hiss and the bursts above them:
+// aubio's biquad low-pass, run forwards and backwards so that nothing moves in time.
+std::vector<float> lowPassed(const Pcm& sound) {
+  const double w0 = 2 * M_PI * kVoiceBandHz / sound.sampleRate;
+  const double alpha = std::sin(w0) / std::sqrt(2.0);  // Butterworth: Q = 1/sqrt(2)
+  const double a0 = 1 + alpha;
+  Owned<aubio_filter_t, del_aubio_filter> filter(new_aubio_filter_biquad(
+      (1 - std::cos(w0)) / 2 / a0, (1 - std::cos(w0)) / a0, (1 - std::cos(w0)) / 2 / a0,
+      -2 * std::cos(w0) / a0, (1 - alpha) / a0));
+  const auto length = static_cast<uint_t>(sound.samples.size());
+  if (length == 0) return {};
+  const Vector samples(new_fvec(length));
+  const Vector scratch(new_fvec(length));
+  for (uint_t i = 0; i < length; ++i) samples->data[i] = sound.samples[i];
+  aubio_filter_do_filtfilt(filter.get(), samples.get(), scratch.get());
+  return {samples->data, samples->data + length};
 }
 
 float mean(const float* x, std::size_t count) {
@@ -72,12 +90,14 @@ float mean(const float* x, std::size_t count) {
 }
 
 // The best normalised correlation of the window at `centre` with itself `lag` samples later,
-// over the lags of the period range. Each window loses its mean first: a slow drift is not a
-// voice.
+// over the lags of the period range; at the edges of the sound the window moves inside it.
+// Each window loses its mean first: a slow drift is not a voice.
 float periodicity(const std::vector<float>& x, std::size_t centre, std::size_t window,
                   std::size_t shortestLag, std::size_t longestLag) {
-  if (centre < window / 2 || centre + window / 2 + longestLag >= x.size()) return 0;
-  const float* a = x.data() + centre - window / 2;
+  if (window + longestLag > x.size()) return 0;
+  const std::size_t start =
+      std::min(centre - std::min(centre, window / 2), x.size() - window - longestLag);
+  const float* a = x.data() + start;
   const float meanA = mean(a, window);
   float best = 0;
   for (std::size_t lag = shortestLag; lag <= longestLag; ++lag) {
@@ -130,17 +150,28 @@ SoundFrames::SoundFrames(const Pcm& sound)
   std::copy_if(pitch_.begin(), pitch_.end(), std::back_inserter(pitches),
                [](double hz) { return hz > 0; });
   const double voice = pitches.empty() ? 120 : median(pitches);
-  const std::vector<float> x = asFloat(sound);
+  const std::vector<float> x = lowPassed(sound);
+  const auto periodicAround = [&](std::size_t step, double hz, double spread) {
+    const double period = sound.sampleRate / hz;
+    return periodicity(x, step * stepSamples_ + stepSamples_ / 2, samplesOf(kVoicingWindowMs),
+                       static_cast<std::size_t>(period / spread),
+                       static_cast<std::size_t>(period * spread)) >= kVoicedCorrelation;
+  };
+  std::vector<bool> periodic;
   for (std::size_t step = 0; step < steps; ++step) {
-    const bool sure = pitch_[step] > 0;
-    const double period = sound.sampleRate / (sure ? pitch_[step] : voice);
-    const double spread = sure ? kPeriodSpread : kUnsurePeriodSpread;
-    const bool loud = level_[step] > kQuietestVoiceDb;
-    voiced_.push_back(loud && periodicity(x, step * stepSamples_ + stepSamples_ / 2,
-                                          samplesOf(kVoicingWindowMs),
-                                          static_cast<std::size_t>(period / spread),
-                                          static_cast<std::size_t>(period * spread)) >=
-                                  kVoicedCorrelation);
+    // A quiet voice bar may keep a pitch of its own where yin follows the louder vowels.
+    periodic.push_back(level_[step] > kQuietestVoiceDb &&
+                       ((pitch_[step] > 0 && periodicAround(step, pitch_[step], kPeriodSpread)) ||
+                        periodicAround(step, voice, kUnsurePeriodSpread)));
+  }
+  // A step is voiced with the most of its neighbours: a lone periodic blip in a breath is not
+  // a voice, nor is a lone wavering period a break in one.
+  for (std::size_t step = 0; step < steps; ++step) {
+    const std::size_t from = step - std::min(step, kVoicingNeighbours);
+    const std::size_t to = std::min(steps, step + kVoicingNeighbours + 1);
+    const auto votes = std::count(periodic.begin() + static_cast<std::ptrdiff_t>(from),
+                                  periodic.begin() + static_cast<std::ptrdiff_t>(to), true);
+    voiced_.push_back(2 * static_cast<std::size_t>(votes) > to - from);
   }
 }
 

@@ -11,9 +11,13 @@ namespace {
 constexpr double kAudibleDb = -40;           // the recording's first sound
 constexpr double kSilentDb = -35;            // a closure
 constexpr double kVowelDb = -30;             // loud enough for a vowel
-constexpr double kHissCrossings = 0.25;      // a fricative's noise crosses zero this often
+// A fricative's noise crosses zero this often (ㅅ about 0.5 a sample), a breath or a burst
+// less than 0.2.
+constexpr double kHissCrossings = 0.3;
+constexpr double kHissDb = -35;
 constexpr std::size_t kSteadyVoicing = 5;    // steps of loud voicing that make a vowel
-constexpr std::size_t kVoiceBreak = 3;       // steps without voicing that end one
+constexpr std::size_t kVoiceBreak = 5;       // steps without voicing that end one
+constexpr std::size_t kSteadyHiss = 5;       // steps of hiss that make a fricative, not a burst
 // The syllables' positions are right to within about this (a recording aligned to the voice).
 constexpr double kAlignmentMarginMs = 10;
 constexpr std::size_t kMargin = static_cast<std::size_t>(kAlignmentMarginMs / SoundFrames::kStepMs);
@@ -61,14 +65,26 @@ StepSpan SoundLandmarks::startingStop() const {
   return {start, std::max(start, voicingFrom(0))};
 }
 
-// From the middle of one vowel to the middle of the next: where a voice marks a stop (at its
-// closure or at its release) does not matter.
-StepSpan SoundLandmarks::longestVoiceless(std::size_t i) const {
+StepSpan SoundLandmarks::between(std::size_t i) const {
   const auto middle = [&](const SyllableTimes& syllable) {
     return step((syllable.vowelStart + syllable.vowelEnd) / 2);
   };
-  const std::size_t from = middle(times_[i - 1]);
-  const std::size_t to = std::min(end(), middle(times_[i]));
+  return {middle(times_[i - 1]), std::min(end(), middle(times_[i]))};
+}
+
+StepSpan SoundLandmarks::voiceless(std::size_t i) const {
+  const StepSpan window = between(i);
+  StepSpan found{window.to, window.to};
+  for (std::size_t s = window.from; s < window.to; ++s) {
+    if (frames_.voiced(s)) continue;
+    found.from = std::min(found.from, s);
+    found.to = s + 1;
+  }
+  return found.from < found.to ? found : StepSpan{window.from, window.from};
+}
+
+StepSpan SoundLandmarks::longestVoiceless(std::size_t i) const {
+  const auto [from, to] = between(i);
   StepSpan longest{from, from};
   std::size_t runStart = from;
   for (std::size_t s = from; s < to; ++s) {
@@ -81,45 +97,68 @@ StepSpan SoundLandmarks::longestVoiceless(std::size_t i) const {
   return longest;
 }
 
+std::size_t SoundLandmarks::voicingEnd(std::size_t i) const {
+  return voicingEndAfter(step(times_[i].vowelStart));
+}
+
+// The vowel's voice may die away over a few steps; the silence starts where it is quiet.
+std::size_t SoundLandmarks::silenceFrom(std::size_t from, std::size_t limit) const {
+  while (from < limit && frames_.level(from) >= kSilentDb) ++from;
+  return from;
+}
+
 StepSpan SoundLandmarks::afterVowel(std::size_t i) const {
-  const std::size_t vowelEnd = voicingEndAfter(step(times_[i].vowelStart));
-  std::size_t s = vowelEnd;
-  while (s < end() && frames_.level(s) >= kSilentDb) ++s;
-  return {s == end() ? vowelEnd : s, end()};
+  return {silenceFrom(voicingEnd(i), end()), end()};
 }
 
-// The release is the end of the last silence before the next vowel, or where the alignment
-// puts the next consonant when a breath runs straight into it.
-StepSpan SoundLandmarks::closure(std::size_t i) const {
-  const std::size_t vowelEnd = voicingEndAfter(step(times_[i].vowelStart));
+// The closure starts where the vowel has fallen silent; a breath straight out of the vowel,
+// with no silence, counts from where the voicing stops. The next consonant is released where
+// the longest silence before the next vowel ends (a tense stop may fall silent again for a
+// moment between its burst and its vowel); a fricative where its hiss starts, as a breath may
+// run straight into it.
+StepSpan SoundLandmarks::closure(std::size_t i, bool fricativeNext) const {
+  const std::size_t vowelEnd = voicingEnd(i);
   const std::size_t nextVowel = std::max(vowelEnd, step(times_[i + 1].vowelStart));
-  std::size_t release = vowelEnd;
-  for (std::size_t s = vowelEnd; s + 1 < nextVowel; ++s) {
-    if (frames_.level(s) < kSilentDb && frames_.level(s + 1) >= kSilentDb) release = s + 1;
+  std::size_t start = silenceFrom(vowelEnd, nextVowel);
+  if (start == nextVowel) start = vowelEnd;
+  StepSpan longest{start, start};
+  for (std::size_t s = start; s < nextVowel;) {
+    const std::size_t quiet = s;
+    while (s < nextVowel && frames_.level(s) < kSilentDb) ++s;
+    if (s - quiet > longest.length()) longest = {quiet, s};
+    while (s < nextVowel && frames_.level(s) >= kSilentDb) ++s;
   }
-  release = std::clamp(std::max(release, earlyStep(times_[i + 1].onset)), vowelEnd, nextVowel);
-  return {vowelEnd, release};
+  if (!fricativeNext) return {start, longest.to};
+  const auto next = hiss(i + 1);
+  return {start, next ? std::max(start, next->noise.from) : longest.to};
 }
 
+bool SoundLandmarks::hissing(std::size_t s) const {
+  return !frames_.voiced(s) && frames_.level(s) >= kHissDb &&
+         frames_.crossings(s) >= kHissCrossings;
+}
+
+// The hiss that runs into the vowel of syllable i: the last one before it, so that a stop's
+// fricated release before a closure is not taken for it.
 std::optional<Hiss> SoundLandmarks::hiss(std::size_t i) const {
-  const std::size_t from = i == 0 ? 0 : earlyStep(times_[i].onset);
+  const std::size_t from = i == 0 ? 0 : earlyStep(times_[i - 1].vowelEnd);
   const std::size_t to = std::min(end(), step(times_[i].vowelStart) + kMargin);
-  const auto hissing = [&](std::size_t s) {
-    return !frames_.voiced(s) && frames_.level(s) >= kAudibleDb &&
-           frames_.crossings(s) >= kHissCrossings;
+  // A dip of a step or two does not break a hiss.
+  const auto hissingAround = [&](std::size_t s) {
+    return hissing(s) || (s > 0 && hissing(s - 1) && s + 1 < end() && hissing(s + 1));
   };
-  std::size_t start = from;
-  while (start < to && !hissing(start)) ++start;
-  if (start == to) return std::nullopt;
-  Hiss found{{start, start + 1}, voicingFrom(start), 0};
+  std::size_t last = to;
+  while (last > from && !hissing(last - 1)) --last;
+  if (last == from) return std::nullopt;
+  std::size_t first = last - 1;
+  while (first > from && hissingAround(first - 1)) --first;
+  while (last < end() && hissingAround(last)) ++last;
+  if (last - first < kSteadyHiss) return std::nullopt;
   std::vector<double> levels;
-  for (std::size_t s = start; s < found.voicing; ++s) {
-    if (!hissing(s)) continue;
-    found.noise.to = s + 1;
-    levels.push_back(frames_.level(s));
+  for (std::size_t s = first; s < last; ++s) {
+    if (hissing(s)) levels.push_back(frames_.level(s));
   }
-  found.levelDb = median(levels);
-  return found;
+  return Hiss{{first, last}, voicingFrom(last), median(levels)};
 }
 
 double SoundLandmarks::pitchHz(std::size_t i) const {

@@ -36,13 +36,19 @@ class SoundLandmarks {
 
   // From the first sound of the recording to the voicing of its first vowel.
   StepSpan startingStop() const;
-  // The longest stretch without voicing between the vowels of syllables i - 1 and i.
+  // The longest stretch without voicing between the vowels of syllables i - 1 and i...
   StepSpan longestVoiceless(std::size_t i) const;
-  // From where the voice of syllable i's vowel falls silent to the end of the recording.
+  // ...and from the first to the last step without voicing there.
+  StepSpan voiceless(std::size_t i) const;
+  // Where the voicing of syllable i's vowel stops.
+  std::size_t voicingEnd(std::size_t i) const;
+  // From where syllable i's vowel has fallen silent to the end of the recording; empty when
+  // the recording ends before it is silent.
   StepSpan afterVowel(std::size_t i) const;
-  // From the end of syllable i's voicing to the release of the next syllable's consonant.
-  StepSpan closure(std::size_t i) const;
-  // The hiss at the start of syllable i; nothing when there is none.
+  // From where syllable i's vowel falls silent to the release of the next syllable's
+  // consonant, a fricative or a stop.
+  StepSpan closure(std::size_t i, bool fricativeNext) const;
+  // The hiss that runs into syllable i's vowel; nothing when there is none.
   std::optional<Hiss> hiss(std::size_t i) const;
   // Median pitch of syllable i's vowel; 0 when it is not voiced.
   double pitchHz(std::size_t i) const;
@@ -52,6 +58,12 @@ class SoundLandmarks {
   std::size_t end() const { return frames_.steps(); }
   std::size_t voicingFrom(std::size_t from) const;
   std::size_t voicingEndAfter(std::size_t from) const;
+  // From the middle of syllable i - 1's vowel to the middle of i's: where a voice marks a stop
+  // (at its closure or at its release) does not matter.
+  StepSpan between(std::size_t i) const;
+  bool hissing(std::size_t step) const;
+  // The first silent step from `from` on; `limit` when there is none before it.
+  std::size_t silenceFrom(std::size_t from, std::size_t limit) const;
   // The step of a sample, moved back by the alignment's margin.
   std::size_t earlyStep(std::size_t sample) const;
 

@@ -1,6 +1,6 @@
 // lumora-contentgen CONTENT_LIST APP_FOLDER
 //   Builds Lumora's sound folder and picture folder inside APP_FOLDER from the content list
-//   and prints the figures of the hard-to-hear rows.
+//   and prints the figures of the hard-to-hear rows and the acoustic check.
 // lumora-contentgen --phonemes CONTENT_LIST
 //   Prints the list of the phonemes the voice speaks for every recording.
 // lumora-contentgen --check CONTENT_LIST APP_FOLDER
@@ -8,11 +8,13 @@
 //   them, without building anything.
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QTextStream>
 
 #include "AcousticCheck.h"
 #include "ContentBuilder.h"
 #include "ContentError.h"
+#include "VoiceShaping.h"
 #include "EspeakSpeech.h"
 #include "PhonemeList.h"
 #include "RowFigures.h"
@@ -47,14 +49,19 @@ void check(const QString& listPath, const QString& appFolder, QTextStream& out) 
 void build(const QString& listPath, const QString& appFolder, QTextStream& out) {
   const ContentList list = readContentList(listPath);
   EspeakSpeech speech;
-  const BuildReport report = buildContent(list, appFolder, [&](const QString& spoken, Pitch) {
-    return speech.speak(spoken).sound;
+  const std::vector<Speech> renderings = voiceRenderings(list, speech);
+  const std::vector<Utterance> all = utterances(list);
+  const std::vector<Pcm> voiced = shapedVoice(all, renderings);
+  QHash<QString, std::size_t> indexOf;
+  for (std::size_t i = 0; i < all.size(); ++i) indexOf.insert(all[i].fileName, i);
+  const BuildReport report = buildContent(list, appFolder, [&](const Utterance& utterance) {
+    return voiced[indexOf.value(utterance.fileName)];
   });
   out << "content: " << report.written << " written, " << report.unchanged << " unchanged, "
       << report.removed << " removed, " << report.kept.size() << " replaced files kept\n";
   for (const QString& path : report.kept) out << "  kept: " << path << '\n';
-  out << formatRowFigures(
-      measureConfusableRows(list, soundFolderOf(appFolder)));
+  out << formatRowFigures(measureConfusableRows(list, soundFolderOf(appFolder)));
+  printCheck(list, appFolder, renderings, out);
 }
 
 void printPhonemes(const QString& listPath, QTextStream& out) {
