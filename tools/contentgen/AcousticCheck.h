@@ -28,6 +28,10 @@ enum class Target {
 };
 inline constexpr int kTargets = 10;
 
+// The name of a target in the content list's exceptions ("voiced", "unreleased", …).
+QString targetKey(Target target);
+bool isTargetKey(const QString& key);
+
 // A sound of a pronunciation that has a target: which, and in which syllable.
 struct ExpectedSound {
   Target target;
@@ -55,6 +59,7 @@ struct Finding {
   bool measured = true;  // false when the sound could not be found in the recording
   bool wordStart = true;  // for ㅅ and ㅆ: at the start of the recording, not after a sound
   bool high = false;      // for StartPitch: the onset asks for a high start
+  QString exception;      // why the voice cannot meet the target here, from the content list
 };
 
 // Measures every sound of interest of one spoken file. The syllables are found in the
@@ -79,10 +84,12 @@ struct VoiceReference {
 };
 VoiceReference voiceReference(const std::vector<Finding>& findings);
 
-// Whether a finding meets its target; a sound that could not be measured does not.
+// Whether a finding meets its target; a sound that could not be measured does not. An
+// exception does not make a finding meet its target; it explains why it does not.
 bool meetsTarget(const Finding& finding, const VoiceReference& voice);
 
-// The summary table of every target, then every finding that misses its target.
+// The summary table of every target, then every finding that misses its target, and those
+// that miss it by a listed exception with its reason.
 QString formatAcousticCheck(const std::vector<Finding>& findings);
 
 }  // namespace lumora::contentgen

@@ -11,12 +11,12 @@ namespace lumora::contentgen {
 namespace {
 
 // Praat's text form of a pitch tier: its time span, then time and pitch of each point.
-QByteArray pitchTier(const ShapedSpeech& speech) {
-  const double seconds = double(speech.sound.samples.size()) / speech.sound.sampleRate;
+QByteArray pitchTier(const Pcm& sound, const Melody& melody) {
+  const double seconds = double(sound.samples.size()) / sound.sampleRate;
   QByteArray text = "File type = \"ooTextFile\"\nObject class = \"PitchTier\"\n\n0\n" +
                     QByteArray::number(seconds, 'f', 6) + '\n' +
-                    QByteArray::number(qsizetype(speech.melody.size())) + '\n';
-  for (const PitchPoint& point : speech.melody) {
+                    QByteArray::number(qsizetype(melody.size())) + '\n';
+  for (const PitchPoint& point : melody) {
     text += QByteArray::number(point.seconds, 'f', 6) + '\n' + QByteArray::number(point.hz, 'f', 3) + '\n';
   }
   return text;
@@ -37,7 +37,7 @@ void runMelodyScript(const QString& folder, const QStringList& names) {
 
 }  // namespace
 
-std::vector<Pcm> withMelodies(const std::vector<ShapedSpeech>& sounds) {
+std::vector<Pcm> withMelodies(const std::vector<Pcm>& sounds, const std::vector<Melody>& melodies) {
   const QTemporaryDir folder;
   if (!folder.isValid()) throw ContentError(QStringLiteral("no temporary folder for Praat"));
   const auto file = [&](std::size_t i, const char* ending) {
@@ -45,16 +45,16 @@ std::vector<Pcm> withMelodies(const std::vector<ShapedSpeech>& sounds) {
   };
   QStringList shaped;
   for (std::size_t i = 0; i < sounds.size(); ++i) {
-    if (sounds[i].melody.empty()) continue;
-    writeWholeFile(file(i, ".wav"), encodeWave(sounds[i].sound));
-    writeWholeFile(file(i, ".PitchTier"), pitchTier(sounds[i]));
+    if (melodies[i].empty()) continue;
+    writeWholeFile(file(i, ".wav"), encodeWave(sounds[i]));
+    writeWholeFile(file(i, ".PitchTier"), pitchTier(sounds[i], melodies[i]));
     shaped.append(QString::number(i));
   }
   if (!shaped.isEmpty()) runMelodyScript(folder.path(), shaped);
   std::vector<Pcm> result;
   for (std::size_t i = 0; i < sounds.size(); ++i) {
-    if (sounds[i].melody.empty()) {
-      result.push_back(sounds[i].sound);
+    if (melodies[i].empty()) {
+      result.push_back(sounds[i]);
       continue;
     }
     const std::optional<Pcm> sound = readRecording(file(i, ".out.wav"));

@@ -68,15 +68,4 @@ Pcm SoundEdits::apply(const Pcm& sound) const {
   return out;
 }
 
-std::size_t SoundEdits::map(std::size_t sample) const {
-  std::ptrdiff_t shift = 0;
-  for (const Edit& edit : edits_) {
-    if (!edit.replaces || sample < edit.from) continue;
-    const std::size_t removed = std::min(sample, edit.to) - edit.from;
-    shift += static_cast<std::ptrdiff_t>(sample < edit.to ? 0 : edit.silence) -
-             static_cast<std::ptrdiff_t>(removed);
-  }
-  return static_cast<std::size_t>(static_cast<std::ptrdiff_t>(sample) + shift);
-}
-
 }  // namespace lumora::contentgen

@@ -18,8 +18,6 @@ class SoundEdits {
   void amplify(std::size_t from, std::size_t to, double gain);
 
   Pcm apply(const Pcm& sound) const;
-  // Where a sample of the original lies after the edits (a cut sample: where the cut is).
-  std::size_t map(std::size_t sample) const;
 
  private:
   struct Edit {

@@ -20,6 +20,7 @@ constexpr std::size_t kVoiceBreak = 5;       // steps without voicing that end o
 constexpr std::size_t kSteadyHiss = 5;       // steps of hiss that make a fricative, not a burst
 // The syllables' positions are right to within about this (a recording aligned to the voice).
 constexpr double kAlignmentMarginMs = 10;
+constexpr double kIntoVowelMs = 40;
 constexpr std::size_t kMargin = static_cast<std::size_t>(kAlignmentMarginMs / SoundFrames::kStepMs);
 
 }  // namespace
@@ -65,11 +66,17 @@ StepSpan SoundLandmarks::startingStop() const {
   return {start, std::max(start, voicingFrom(0))};
 }
 
+// A voice may mark a final stop at its release, so a vowel's end may lie well inside the
+// closure: the window reaches no further into a vowel than kIntoVowelMs.
 StepSpan SoundLandmarks::between(std::size_t i) const {
+  const std::size_t intoVowel = static_cast<std::size_t>(kIntoVowelMs / SoundFrames::kStepMs);
   const auto middle = [&](const SyllableTimes& syllable) {
-    return step((syllable.vowelStart + syllable.vowelEnd) / 2);
+    return std::min(step((syllable.vowelStart + syllable.vowelEnd) / 2),
+                    step(syllable.vowelStart) + intoVowel);
   };
-  return {middle(times_[i - 1]), std::min(end(), middle(times_[i]))};
+  const SyllableTimes& before = times_[i - 1];
+  return {std::max(middle(before), step(before.vowelEnd) - std::min(step(before.vowelEnd), intoVowel)),
+          std::min(end(), middle(times_[i]))};
 }
 
 StepSpan SoundLandmarks::voiceless(std::size_t i) const {

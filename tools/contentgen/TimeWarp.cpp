@@ -11,6 +11,15 @@ namespace {
 
 constexpr double kFrameMs = 5;
 
+// The shape of the spectrum, not its level: the recording may be louder or softer than the
+// voice in places (a strengthened hiss, a teacher's emphasis), and the level's coefficient,
+// the first, outweighs the others.
+double shapeDistance(const Cepstrum& a, const Cepstrum& b) {
+  double sum = 0;
+  for (std::size_t i = 1; i < kCepstralCoefficients; ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
+  return std::sqrt(sum);
+}
+
 // The cheapest path through the grid of frame distances from (0, 0) to the last frames of
 // both, stepping right, down or diagonally; as (reference frame, recording frame) pairs.
 std::vector<std::pair<std::size_t, std::size_t>> cheapestPath(const std::vector<Cepstrum>& a,
@@ -26,7 +35,7 @@ std::vector<std::pair<std::size_t, std::size_t>> cheapestPath(const std::vector<
       if (i > 0) before = std::min(before, at(i - 1, j));
       if (j > 0) before = std::min(before, at(i, j - 1));
       if (i > 0 && j > 0) before = std::min(before, at(i - 1, j - 1));
-      at(i, j) = before + cepstralDistance(a[i], b[j]);
+      at(i, j) = before + shapeDistance(a[i], b[j]);
     }
   }
   std::vector<std::pair<std::size_t, std::size_t>> path{{rows - 1, columns - 1}};

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "AcousticCheck.h"
 #include "PraatPitch.h"
@@ -41,11 +42,11 @@ bool isAffricate(const SpokenSyllable& syllable) {
 
 class Shaper {
  public:
-  Shaper(const Speech& speech, const std::vector<SyllableTimes>& times, bool affricateFirst)
-      : landmarks_(speech.sound, times),
+  Shaper(const Pcm& sound, const std::vector<SyllableTimes>& times, bool affricateFirst)
+      : landmarks_(sound, times),
         affricateFirst_(affricateFirst),
-        rate_(speech.sound.sampleRate),
-        length_(speech.sound.samples.size()) {}
+        rate_(sound.sampleRate),
+        length_(sound.samples.size()) {}
 
   void shape(const ExpectedSound& sound) {
     const std::size_t i = sound.syllable;
@@ -141,15 +142,14 @@ std::vector<double> syllablePitches(const std::vector<SpokenSyllable>& syllables
   return pitches;
 }
 
-std::vector<PitchPoint> melody(const std::vector<SpokenSyllable>& syllables,
-                               const std::vector<SyllableTimes>& times, const SoundEdits& edits,
-                               int rate) {
+Melody melody(const std::vector<SpokenSyllable>& syllables, const std::vector<SyllableTimes>& times,
+              int rate) {
   const std::vector<double> pitches = syllablePitches(syllables);
   const double inset = kPitchInsetMs / 1000;
-  std::vector<PitchPoint> points;
+  Melody points;
   for (std::size_t i = 0; i < times.size(); ++i) {
-    const double start = double(edits.map(times[i].vowelStart)) / rate;
-    const double end = double(edits.map(times[i].vowelEnd)) / rate;
+    const double start = double(times[i].vowelStart) / rate;
+    const double end = double(times[i].vowelEnd) / rate;
     if (end - start > 2 * inset) {
       points.push_back({start + inset, pitches[i]});
       points.push_back({end - inset, pitches[i]});
@@ -162,23 +162,34 @@ std::vector<PitchPoint> melody(const std::vector<SpokenSyllable>& syllables,
 
 }  // namespace
 
-ShapedSpeech shapeSpeech(const Speech& speech, const QString& pronunciation) {
-  const std::vector<SpokenSyllable> syllables = pronounce(pronunciation);
-  const auto times = syllableTimes(speech.marks, syllables);
-  if (!times || syllables.empty()) return {speech.sound, {}};
-  Shaper shaper(speech, *times, isAffricate(syllables.front()));
-  for (const ExpectedSound& sound : expectedSounds(syllables)) shaper.shape(sound);
-  return {shaper.edits().apply(speech.sound),
-          melody(syllables, *times, shaper.edits(), speech.sound.sampleRate)};
-}
-
-std::vector<Pcm> shapedVoice(const std::vector<Utterance>& utterances,
-                             const std::vector<Speech>& renderings) {
-  std::vector<ShapedSpeech> shaped;
+// The edits are planned on the sound with its melody, so they cut what PSOLA made of it;
+// PSOLA keeps every sound where it was, so the phonemes' places still hold.
+std::vector<Pcm> shapedVoice(const ContentList& list, const std::vector<Speech>& renderings) {
+  const std::vector<Utterance> utterances = contentgen::utterances(list);
+  std::vector<Pcm> sounds;
+  std::vector<Melody> melodies;
+  std::vector<std::optional<std::vector<SyllableTimes>>> times;
+  std::vector<std::vector<SpokenSyllable>> syllables;
   for (std::size_t i = 0; i < utterances.size() && i < renderings.size(); ++i) {
-    shaped.push_back(shapeSpeech(renderings[i], utterances[i].pronunciation));
+    syllables.push_back(pronounce(utterances[i].pronunciation));
+    times.push_back(syllableTimes(renderings[i].marks, syllables.back()));
+    sounds.push_back(renderings[i].sound);
+    melodies.push_back(times.back() && !syllables.back().empty()
+                           ? melody(syllables.back(), *times.back(), sounds.back().sampleRate)
+                           : Melody{});
   }
-  return withMelodies(shaped);
+  std::vector<Pcm> shaped = withMelodies(sounds, melodies);
+  for (std::size_t i = 0; i < shaped.size(); ++i) {
+    if (melodies[i].empty()) continue;
+    Shaper shaper(shaped[i], *times[i], isAffricate(syllables[i].front()));
+    for (const ExpectedSound& sound : expectedSounds(syllables[i])) {
+      if (exceptionReason(list, utterances[i].fileName, targetKey(sound.target)).isEmpty()) {
+        shaper.shape(sound);
+      }
+    }
+    shaped[i] = shaper.edits().apply(shaped[i]);
+  }
+  return shaped;
 }
 
 }  // namespace lumora::contentgen

@@ -51,7 +51,7 @@ void build(const QString& listPath, const QString& appFolder, QTextStream& out) 
   EspeakSpeech speech;
   const std::vector<Speech> renderings = voiceRenderings(list, speech);
   const std::vector<Utterance> all = utterances(list);
-  const std::vector<Pcm> voiced = shapedVoice(all, renderings);
+  const std::vector<Pcm> voiced = shapedVoice(list, renderings);
   QHash<QString, std::size_t> indexOf;
   for (std::size_t i = 0; i < all.size(); ++i) indexOf.insert(all[i].fileName, i);
   const BuildReport report = buildContent(list, appFolder, [&](const Utterance& utterance) {
