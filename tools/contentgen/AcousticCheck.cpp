@@ -24,10 +24,10 @@ constexpr double kAspiratedMaxMs = 110;
 constexpr double kTenseMaxMs = 30;
 constexpr double kLaxMinMs = 30;
 constexpr double kLaxMaxMs = 70;
-constexpr double kTenseSLonger = 1.3;     // times the voice's ㅅ
-constexpr double kTenseSStrongerDb = 2;   // above the voice's ㅅ
+constexpr double kTenseSLonger = 1.3;    // times the voice's ㅅ
+constexpr double kTenseSStrongerDb = 2;  // above the voice's ㅅ
 constexpr double kTenseSBreathMaxMs = 10;
-constexpr double kStartSemitones = 1;     // from the middle of the voice's range
+constexpr double kStartSemitones = 1;  // from the middle of the voice's range
 
 // A closure is quieter than what may follow it.
 constexpr double kSilentDb = kReleaseMaxDb;
@@ -68,7 +68,8 @@ std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syl
     const QString syllable = syllables[i].written;
     if (const auto target = onsetTarget(syllables, i)) {
       sounds.push_back(
-          {*target, i, QStringLiteral("%1 of %2").arg(initialLetter(syllables[i].written), syllable)});
+          {*target, i,
+           QStringLiteral("%1 of %2").arg(initialLetter(syllables[i].written), syllable)});
     }
     if (syllables[i].coda != Coda::Stop) continue;
     const bool last = i + 1 == syllables.size();
@@ -79,11 +80,12 @@ std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syl
                         next == Onset::PlainS || next == Onset::TenseS || next == Onset::H});
     }
   }
-  sounds.push_back({Target::StartPitch, 0, QStringLiteral("start of %1").arg(syllables[0].written)});
+  sounds.push_back(
+      {Target::StartPitch, 0, QStringLiteral("start of %1").arg(syllables[0].written)});
   if (syllables.size() > 1) {
-    sounds.push_back({Target::PhraseRise, syllables.size() - 1,
-                      QStringLiteral("%1 to %2").arg(syllables.front().written,
-                                                     syllables.back().written)});
+    sounds.push_back(
+        {Target::PhraseRise, syllables.size() - 1,
+         QStringLiteral("%1 to %2").arg(syllables.front().written, syllables.back().written)});
   }
   return sounds;
 }
@@ -100,7 +102,8 @@ std::optional<std::array<double, 3>> measure(const SoundLandmarks& at, const Exp
     case Target::FinalUnreleased: {
       double loudest = -99;
       const StepSpan after = at.afterVowel(i);
-      for (std::size_t s = after.from; s < after.to; ++s) loudest = std::max(loudest, frames.level(s));
+      for (std::size_t s = after.from; s < after.to; ++s)
+        loudest = std::max(loudest, frames.level(s));
       return std::array<double, 3>{loudest, 0, 0};
     }
     case Target::ClosureBeforeConsonant: {
@@ -135,11 +138,12 @@ std::optional<std::array<double, 3>> measure(const SoundLandmarks& at, const Exp
   return std::nullopt;
 }
 
-std::vector<SyllableTimes> carriedOver(const std::vector<SyllableTimes>& times, const TimeWarp& warp) {
+std::vector<SyllableTimes> carriedOver(const std::vector<SyllableTimes>& times,
+                                       const TimeWarp& warp) {
   std::vector<SyllableTimes> carried;
   for (const SyllableTimes& syllable : times) {
-    carried.push_back({warp.map(syllable.onset), warp.map(syllable.vowelStart),
-                       warp.map(syllable.vowelEnd)});
+    carried.push_back(
+        {warp.map(syllable.onset), warp.map(syllable.vowelStart), warp.map(syllable.vowelEnd)});
   }
   return carried;
 }
@@ -197,7 +201,9 @@ QString figuresText(const Finding& finding) {
           .arg(f[2], 0, 'f', 0)
           .arg(ms(f[1]));
     case Target::StartPitch:
-      return QStringLiteral("%1 Hz, wanted %2").arg(f[0], 0, 'f', 0).arg(finding.high ? "high" : "low");
+      return QStringLiteral("%1 Hz, wanted %2")
+          .arg(f[0], 0, 'f', 0)
+          .arg(finding.high ? "high" : "low");
     case Target::PhraseRise:
       return QStringLiteral("%1 Hz to %2 Hz").arg(f[0], 0, 'f', 0).arg(f[1], 0, 'f', 0);
   }
@@ -219,8 +225,7 @@ std::vector<Finding> measureRecording(const Utterance& utterance, const Pcm& rec
     Finding finding{utterance.fileName, utterance.text, sound.target, sound.where};
     finding.wordStart = sound.syllable == 0;
     finding.high = startsHigh(syllables.front().onset);
-    const auto figures =
-        landmarks ? measure(*landmarks, sound) : std::nullopt;
+    const auto figures = landmarks ? measure(*landmarks, sound) : std::nullopt;
     finding.measured = figures.has_value();
     if (figures) finding.figures = *figures;
     findings.push_back(finding);
@@ -306,15 +311,16 @@ bool meetsTarget(const Finding& finding, const VoiceReference& voice) {
 
 QString formatAcousticCheck(const std::vector<Finding>& findings) {
   const VoiceReference voice = voiceReference(findings);
-  QString text = QStringLiteral(
-      "acoustic check: %1 sounds; the voice's middle pitch %2 Hz, its ㅅ hisses %3 / %4 ms at "
-      "%5 / %6 dB (at the start / after a sound)\n")
-                     .arg(findings.size())
-                     .arg(voice.pitchHz, 0, 'f', 0)
-                     .arg(voice.plainSMs[0], 0, 'f', 0)
-                     .arg(voice.plainSMs[1], 0, 'f', 0)
-                     .arg(voice.plainSLevel[0], 0, 'f', 0)
-                     .arg(voice.plainSLevel[1], 0, 'f', 0);
+  QString text =
+      QStringLiteral(
+          "acoustic check: %1 sounds; the voice's middle pitch %2 Hz, its ㅅ hisses %3 / %4 ms at "
+          "%5 / %6 dB (at the start / after a sound)\n")
+          .arg(findings.size())
+          .arg(voice.pitchHz, 0, 'f', 0)
+          .arg(voice.plainSMs[0], 0, 'f', 0)
+          .arg(voice.plainSMs[1], 0, 'f', 0)
+          .arg(voice.plainSLevel[0], 0, 'f', 0)
+          .arg(voice.plainSLevel[1], 0, 'f', 0);
   text += QStringLiteral("%1 %2 %3 %4 %5  %6\n")
               .arg(QStringLiteral("target"), -36)
               .arg(QStringLiteral("sounds"), 6)

@@ -15,16 +15,16 @@
 namespace lumora::contentgen {
 
 enum class Target {
-  LaxVoiced,         // ㄱ ㄷ ㅂ ㅈ between voiced sounds of a word: voiced throughout
-  FinalUnreleased,   // a final stop at the end: nothing audible after its closure
+  LaxVoiced,               // ㄱ ㄷ ㅂ ㅈ between voiced sounds of a word: voiced throughout
+  FinalUnreleased,         // a final stop at the end: nothing audible after its closure
   ClosureBeforeConsonant,  // a final stop before a consonant: a closure, no breath
-  AspiratedOnset,    // voiceless interval at the start
-  TenseOnset,        // voiceless interval and a single burst at the start
-  LaxOnset,          // voiceless interval at the start
-  TenseS,            // ㅆ: longer and stronger frication than ㅅ, no breath after it
-  PlainS,            // ㅅ: no target, the measure ㅆ is held against
-  StartPitch,        // low after a lax, nasal, ㄹ or vowel onset; high after the others
-  PhraseRise,        // the last syllable not lower than the first
+  AspiratedOnset,          // voiceless interval at the start
+  TenseOnset,              // voiceless interval and a single burst at the start
+  LaxOnset,                // voiceless interval at the start
+  TenseS,                  // ㅆ: longer and stronger frication than ㅅ, no breath after it
+  PlainS,                  // ㅅ: no target, the measure ㅆ is held against
+  StartPitch,              // low after a lax, nasal, ㄹ or vowel onset; high after the others
+  PhraseRise,              // the last syllable not lower than the first
 };
 inline constexpr int kTargets = 10;
 
@@ -36,7 +36,7 @@ bool isTargetKey(const QString& key);
 struct ExpectedSound {
   Target target;
   std::size_t syllable;
-  QString where;                // "ㅂ of 비", "final of 십", …
+  QString where;                 // "ㅂ of 비", "final of 십", …
   bool beforeFricative = false;  // a closure before ㅅ, ㅆ or ㅎ
 };
 std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syllables);
@@ -52,11 +52,11 @@ std::vector<ExpectedSound> expectedSounds(const std::vector<SpokenSyllable>& syl
 //   PhraseRise: first and last syllable's pitch (Hz)
 struct Finding {
   QString file;
-  QString text;    // as the learner reads it
+  QString text;  // as the learner reads it
   Target target = Target::LaxVoiced;
-  QString where;   // which sound: "ㅂ of 비", "final of 십", …
+  QString where;  // which sound: "ㅂ of 비", "final of 십", …
   std::array<double, 3> figures{};
-  bool measured = true;  // false when the sound could not be found in the recording
+  bool measured = true;   // false when the sound could not be found in the recording
   bool wordStart = true;  // for ㅅ and ㅆ: at the start of the recording, not after a sound
   bool high = false;      // for StartPitch: the onset asks for a high start
   QString exception;      // why the voice cannot meet the target here, from the content list

@@ -189,7 +189,8 @@ class Parser {
     for (std::size_t i = 0; i < list_.exceptions.size(); ++i) {
       lineNumber_ = exceptionLines_[i];
       const QString& file = list_.exceptions[i].fileName;
-      if (!spoken.contains(file)) fail(QStringLiteral("%1 is not a spoken file of the list").arg(file));
+      if (!spoken.contains(file))
+        fail(QStringLiteral("%1 is not a spoken file of the list").arg(file));
     }
   }
 
@@ -222,8 +223,8 @@ std::vector<Utterance> utterances(const ContentList& list) {
   std::vector<Utterance> all;
   const auto add = [&](const QString& fileName, const QString& text, const QString& spokenAs,
                        bool syllable) {
-    all.push_back({fileName, text, pronunciationOf(text, spokenAs), voiceInputOf(text, spokenAs),
-                   syllable});
+    all.push_back(
+        {fileName, text, pronunciationOf(text, spokenAs), voiceInputOf(text, spokenAs), syllable});
   };
   for (const Recording& recording : list.recordings)
     add(recording.fileName, recording.korean, recording.spokenAs, false);

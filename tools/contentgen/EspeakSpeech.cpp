@@ -22,8 +22,8 @@ int collectSamples(short* samples, int count, espeak_EVENT* events) {
     if (event->type != espeakEVENT_PHONEME) continue;
     const auto sample = static_cast<std::size_t>(event->audio_position) *
                         static_cast<std::size_t>(speech->sound.sampleRate) / 1000;
-    speech->marks.push_back({QString::fromUtf8(event->id.string, qstrnlen(event->id.string, 8)),
-                             sample});
+    speech->marks.push_back(
+        {QString::fromUtf8(event->id.string, qstrnlen(event->id.string, 8)), sample});
   }
   auto& sound = speech->sound.samples;
   if (samples != nullptr) sound.insert(sound.end(), samples, samples + count);

@@ -17,7 +17,8 @@ QByteArray pitchTier(const Pcm& sound, const Melody& melody) {
                     QByteArray::number(seconds, 'f', 6) + '\n' +
                     QByteArray::number(qsizetype(melody.size())) + '\n';
   for (const PitchPoint& point : melody) {
-    text += QByteArray::number(point.seconds, 'f', 6) + '\n' + QByteArray::number(point.hz, 'f', 3) + '\n';
+    text += QByteArray::number(point.seconds, 'f', 6) + '\n' +
+            QByteArray::number(point.hz, 'f', 3) + '\n';
   }
   return text;
 }

@@ -15,9 +15,9 @@ constexpr int kFinalNg = 21;        // ㅇ
 
 // The 19 initials in Unicode order: ㄱ ㄲ ㄴ ㄷ ㄸ ㄹ ㅁ ㅂ ㅃ ㅅ ㅆ ㅇ ㅈ ㅉ ㅊ ㅋ ㅌ ㅍ ㅎ.
 constexpr std::array<Onset, 19> kOnsetOfInitial{
-    Onset::Lax,    Onset::Tense,     Onset::Nasal,     Onset::Lax,       Onset::Tense,
-    Onset::Liquid, Onset::Nasal,     Onset::Lax,       Onset::Tense,     Onset::PlainS,
-    Onset::TenseS, Onset::Vowel,     Onset::Lax,       Onset::Tense,     Onset::Aspirated,
+    Onset::Lax,       Onset::Tense,     Onset::Nasal,     Onset::Lax,   Onset::Tense,
+    Onset::Liquid,    Onset::Nasal,     Onset::Lax,       Onset::Tense, Onset::PlainS,
+    Onset::TenseS,    Onset::Vowel,     Onset::Lax,       Onset::Tense, Onset::Aspirated,
     Onset::Aspirated, Onset::Aspirated, Onset::Aspirated, Onset::H};
 
 // The tense initial of each lax one (ㄱ→ㄲ, ㄷ→ㄸ, ㅂ→ㅃ, ㅅ→ㅆ, ㅈ→ㅉ); -1 for the others.
@@ -38,13 +38,12 @@ constexpr std::array<Coda, kFinals> kCodaOfFinal{
 constexpr std::array<int, kFinals> kInitialOfFinal{
     -1, 0, 1, 9, 2, 12, 2, 3, 5, 0, 6, 7, 9, 16, 17, 5, 6, 7, 9, 9, 10, -1, 12, 14, 15, 16, 17, -1};
 // What stays of a final that moves: the first of two letters, or nothing.
-constexpr std::array<int, kFinals> kFinalLeft{0, 0, 0, 1, 0, 4, 0, 0, 0, 8, 8, 8, 8, 8,
+constexpr std::array<int, kFinals> kFinalLeft{0, 0, 0, 1, 0,  4, 0, 0, 0, 8, 8, 8, 8, 8,
                                               8, 0, 0, 0, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 QChar compose(const HangulLetters& letters) {
-  return QChar(static_cast<char16_t>(kFirstSyllable +
-                                     (letters.initial * kVowels + letters.vowel) * kFinals +
-                                     letters.final));
+  return QChar(static_cast<char16_t>(
+      kFirstSyllable + (letters.initial * kVowels + letters.vowel) * kFinals + letters.final));
 }
 
 // One syllable of a word before the rules, with its letters.
@@ -102,9 +101,9 @@ std::vector<SpokenSyllable> pronounce(const QString& hangul) {
     // After a closing stop a lax consonant is tense (제23항), across a space as well.
     const int tense = kTenseOfInitial[static_cast<std::size_t>(letters.initial)];
     if (before == Coda::Stop && tense >= 0) letters.initial = tense;
-    SpokenSyllable result{compose(letters),
-                          kOnsetOfInitial[static_cast<std::size_t>(letters.initial)],
-                          kCodaOfFinal[static_cast<std::size_t>(letters.final)], syllable.wordStart};
+    SpokenSyllable result{
+        compose(letters), kOnsetOfInitial[static_cast<std::size_t>(letters.initial)],
+        kCodaOfFinal[static_cast<std::size_t>(letters.final)], syllable.wordStart};
     spoken.push_back(result);
     before = result.coda;
   }

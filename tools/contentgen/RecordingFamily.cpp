@@ -51,8 +51,8 @@ QString meaningPart(const QString& captured) {
 RecordingFamily recordingFamily(const QString& fileName) {
   // Native Korean counts only to 99: the native-number question for 100 says the Sino-Korean 백.
   if (fileName == u"固有数詞100_00.wav") {
-    return {QStringLiteral("固有数詞"), QStringLiteral("100（固有数詞の問題。固有語に100はなく、漢数詞の백）"),
-            false};
+    return {QStringLiteral("固有数詞"),
+            QStringLiteral("100（固有数詞の問題。固有語に100はなく、漢数詞の백）"), false};
   }
   for (const Family& family : families()) {
     const QRegularExpressionMatch match = family.pattern.match(fileName);

@@ -9,7 +9,7 @@ namespace lumora::contentgen {
 // is recorded as a separate word with a level intonation.
 struct RecordingFamily {
   QString category;  // 漢数詞, 固有数詞, 月, 日, 曜日, 時, 分, 番目, 難聴音, or その他
-  QString meaning;   // empty for a minute (its label says it) and for その他
+  QString meaning;  // empty for a minute (its label says it) and for その他
   bool partOfTwo = false;
 };
 

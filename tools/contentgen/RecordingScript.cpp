@@ -59,7 +59,8 @@ QString lineTable(const std::vector<ScriptLine>& lines, const QString& category)
 QString rowTable(const ContentList& list, const std::vector<ScriptLine>& lines) {
   QHash<QString, const ScriptLine*> byFile;
   for (const ScriptLine& line : lines) byFile.insert(line.fileName, &line);
-  QString html = QStringLiteral("<table class=\"rows\">\n<tr><th>行</th><th>1</th><th>2</th><th>3</th></tr>\n");
+  QString html = QStringLiteral(
+      "<table class=\"rows\">\n<tr><th>行</th><th>1</th><th>2</th><th>3</th></tr>\n");
   for (std::size_t r = 0; r < list.confusableRows.size(); ++r) {
     html += QStringLiteral("<tr><td>%1</td>").arg(r + 1);
     for (const QString& name : list.confusableRows[r].names) {
@@ -78,7 +79,8 @@ QString rowTable(const ContentList& list, const std::vector<ScriptLine>& lines) 
 
 std::vector<ScriptLine> scriptLines(const ContentList& list) {
   QHash<QString, QString> minuteLabels;
-  for (const MinuteRow& row : list.minuteRows) minuteLabels.insert(names::minute(row.namePart), row.label);
+  for (const MinuteRow& row : list.minuteRows)
+    minuteLabels.insert(names::minute(row.namePart), row.label);
   std::vector<ScriptLine> lines;
   for (const Utterance& utterance : utterances(list)) {
     const RecordingFamily family = recordingFamily(utterance.fileName);
@@ -95,16 +97,16 @@ QByteArray recordingScript(const ContentList& list) {
     if (!categories.contains(line.category)) categories.append(line.category);
   }
   QString html = QStringLiteral(
-      "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<title>Lumora 録音台本</title>\n<style>\n"
-      "body { font-family: sans-serif; margin: 2em; }\n"
-      "table { border-collapse: collapse; width: 100%; margin-bottom: 1.5em; }\n"
-      "th, td { border: 1px solid #888; padding: 0.2em 0.5em; text-align: left; }\n"
-      "td:nth-child(2), .korean { font-size: 1.4em; }\n"
-      "table.rows td:nth-child(2) { font-size: 1em; }\n"
-      "tr { break-inside: avoid; }\n"
-      ".note { background: #f3f3f3; padding: 0.5em; }\n"
-      "</style>\n</head>\n<body>\n<h1>Lumora 録音台本</h1>\n") +
+                     "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<title>Lumora 録音台本</title>\n<style>\n"
+                     "body { font-family: sans-serif; margin: 2em; }\n"
+                     "table { border-collapse: collapse; width: 100%; margin-bottom: 1.5em; }\n"
+                     "th, td { border: 1px solid #888; padding: 0.2em 0.5em; text-align: left; }\n"
+                     "td:nth-child(2), .korean { font-size: 1.4em; }\n"
+                     "table.rows td:nth-child(2) { font-size: 1em; }\n"
+                     "tr { break-inside: avoid; }\n"
+                     ".note { background: #f3f3f3; padding: 0.5em; }\n"
+                     "</style>\n</head>\n<body>\n<h1>Lumora 録音台本</h1>\n") +
                  kPreface;
   for (const QString& category : categories) {
     html += QStringLiteral("<h2>%1</h2>\n").arg(category.toHtmlEscaped()) + sectionNote(category);

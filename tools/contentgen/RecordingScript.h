@@ -16,7 +16,7 @@ struct ScriptLine {
   QString category;  // 漢数詞, 固有数詞, 月, 日, 曜日, 時, 分, 番目, 難聴音, or その他
   QString fileName;  // in the sound folder
   QString korean;
-  QString meaning;  // Japanese, derived from the category and the number in the name
+  QString meaning;   // Japanese, derived from the category and the number in the name
   QString howToSay;  // howToSay() of the recording
 };
 

@@ -65,6 +65,27 @@ std::vector<RowFigures> measureConfusableRows(const ContentList& list, const QSt
   return rows;
 }
 
+std::optional<HissContrast> hissContrast(const std::vector<RowFigures>& rows) {
+  const auto isStop = [](Onset onset) {
+    return onset == Onset::Lax || onset == Onset::Aspirated || onset == Onset::Tense;
+  };
+  std::optional<double> plainTense;
+  std::optional<double> closestStops;
+  for (const RowFigures& row : rows) {
+    if (!row.unreadable.isEmpty()) continue;
+    for (std::size_t p = 0; p < kRowPairs.size(); ++p) {
+      const Onset a = row.onsetKinds[static_cast<std::size_t>(kRowPairs[p].first)];
+      const Onset b = row.onsetKinds[static_cast<std::size_t>(kRowPairs[p].second)];
+      const double distance = row.distances[p];
+      if (std::minmax(a, b) == std::minmax(Onset::PlainS, Onset::TenseS)) plainTense = distance;
+      if (isStop(a) && isStop(b))
+        closestStops = std::min(closestStops.value_or(distance), distance);
+    }
+  }
+  if (!plainTense || !closestStops) return std::nullopt;
+  return HissContrast{*plainTense, *closestStops};
+}
+
 QString formatRowFigures(const std::vector<RowFigures>& rows) {
   QString text = QStringLiteral(
       "hard-to-hear rows: vowel onset pitch (Hz), voiceless interval before the vowel (ms), "
@@ -89,6 +110,11 @@ QString formatRowFigures(const std::vector<RowFigures>& rows) {
       line += QStringLiteral("  lax %1% lower").arg(*drop, 0, 'f', 0);
     }
     text += line + u'\n';
+  }
+  if (const auto contrast = hissContrast(rows)) {
+    text += QStringLiteral("ㅅ against ㅆ: distance %1; the closest pair of stops: %2\n")
+                .arg(contrast->plainTense, 0, 'f', 1)
+                .arg(contrast->closestStops, 0, 'f', 1);
   }
   return text;
 }

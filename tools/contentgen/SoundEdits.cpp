@@ -23,8 +23,9 @@ void SoundEdits::amplify(std::size_t from, std::size_t to, double gain) {
 }
 
 void SoundEdits::add(const Edit& edit) {
-  const auto after = std::upper_bound(edits_.begin(), edits_.end(), edit.from,
-                                      [](std::size_t from, const Edit& e) { return from < e.from; });
+  const auto after =
+      std::upper_bound(edits_.begin(), edits_.end(), edit.from,
+                       [](std::size_t from, const Edit& e) { return from < e.from; });
   edits_.insert(after, edit);
 }
 
@@ -57,14 +58,15 @@ Pcm SoundEdits::apply(const Pcm& sound) const {
     } else {
       for (std::size_t i = from; i < to; ++i) {
         // The gain ramps in and out over the fade, so the level does not jump.
-        const double ramp = std::min({1.0, double(i - from + 1) / double(fade), double(to - i) / double(fade)});
+        const double ramp =
+            std::min({1.0, double(i - from + 1) / double(fade), double(to - i) / double(fade)});
         out.samples.push_back(scaled(in[i], 1 + (edit.gain - 1) * ramp));
       }
       at = to;
     }
   }
-  out.samples.insert(out.samples.end(), in.begin() + static_cast<std::ptrdiff_t>(std::min(at, in.size())),
-                     in.end());
+  out.samples.insert(out.samples.end(),
+                     in.begin() + static_cast<std::ptrdiff_t>(std::min(at, in.size())), in.end());
   return out;
 }
 

@@ -21,7 +21,7 @@ class SoundFrames {
   std::size_t stepAt(std::size_t sample) const;
   double level(std::size_t step) const { return level_[step]; }  // dB, 0 at the loudest step
   bool voiced(std::size_t step) const { return voiced_[step]; }
-  double pitchHz(std::size_t step) const { return pitch_[step]; }  // 0 where yin is unsure
+  double pitchHz(std::size_t step) const { return pitch_[step]; }        // 0 where yin is unsure
   double crossings(std::size_t step) const { return crossings_[step]; }  // per sample, 0 to 1
 
   // Abrupt rises of loudness (a stop's release, a click) within the steps [from, to), each
@@ -37,6 +37,8 @@ class SoundFrames {
 };
 
 // Milliseconds of a number of steps.
-inline double stepsMs(std::size_t steps) { return static_cast<double>(steps) * SoundFrames::kStepMs; }
+inline double stepsMs(std::size_t steps) {
+  return static_cast<double>(steps) * SoundFrames::kStepMs;
+}
 
 }  // namespace lumora::contentgen

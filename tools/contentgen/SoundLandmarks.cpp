@@ -8,16 +8,16 @@
 namespace lumora::contentgen {
 namespace {
 
-constexpr double kAudibleDb = -40;           // the recording's first sound
-constexpr double kSilentDb = -35;            // a closure
-constexpr double kVowelDb = -30;             // loud enough for a vowel
+constexpr double kAudibleDb = -40;  // the recording's first sound
+constexpr double kSilentDb = -35;   // a closure
+constexpr double kVowelDb = -30;    // loud enough for a vowel
 // A fricative's noise crosses zero this often (ㅅ about 0.5 a sample), a breath or a burst
 // less than 0.2.
 constexpr double kHissCrossings = 0.3;
 constexpr double kHissDb = -35;
-constexpr std::size_t kSteadyVoicing = 5;    // steps of loud voicing that make a vowel
-constexpr std::size_t kVoiceBreak = 5;       // steps without voicing that end one
-constexpr std::size_t kSteadyHiss = 5;       // steps of hiss that make a fricative, not a burst
+constexpr std::size_t kSteadyVoicing = 5;  // steps of loud voicing that make a vowel
+constexpr std::size_t kVoiceBreak = 5;     // steps without voicing that end one
+constexpr std::size_t kSteadyHiss = 5;     // steps of hiss that make a fricative, not a burst
 // The syllables' positions are right to within about this (a recording aligned to the voice).
 constexpr double kAlignmentMarginMs = 10;
 constexpr double kIntoVowelMs = 40;
@@ -28,8 +28,8 @@ constexpr std::size_t kMargin = static_cast<std::size_t>(kAlignmentMarginMs / So
 SoundLandmarks::SoundLandmarks(const Pcm& sound, std::vector<SyllableTimes> times)
     : frames_(sound),
       times_(std::move(times)),
-      stepSamples_(static_cast<std::size_t>(
-          std::lround(SoundFrames::kStepMs * sound.sampleRate / 1000))) {}
+      stepSamples_(
+          static_cast<std::size_t>(std::lround(SoundFrames::kStepMs * sound.sampleRate / 1000))) {}
 
 std::size_t SoundLandmarks::earlyStep(std::size_t sample) const {
   const std::size_t at = step(sample);
@@ -75,8 +75,9 @@ StepSpan SoundLandmarks::between(std::size_t i) const {
                     step(syllable.vowelStart) + intoVowel);
   };
   const SyllableTimes& before = times_[i - 1];
-  return {std::max(middle(before), step(before.vowelEnd) - std::min(step(before.vowelEnd), intoVowel)),
-          std::min(end(), middle(times_[i]))};
+  return {
+      std::max(middle(before), step(before.vowelEnd) - std::min(step(before.vowelEnd), intoVowel)),
+      std::min(end(), middle(times_[i]))};
 }
 
 StepSpan SoundLandmarks::voiceless(std::size_t i) const {

@@ -19,7 +19,7 @@ struct StepSpan {
 
 // The hiss of ㅅ or ㅆ and the vowel after it.
 struct Hiss {
-  StepSpan noise;          // from the first to the last hissing step
+  StepSpan noise;           // from the first to the last hissing step
   std::size_t voicing = 0;  // where the vowel's voicing starts
   double levelDb = 0;       // median level of the hissing steps
 };

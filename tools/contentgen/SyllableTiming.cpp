@@ -10,9 +10,9 @@ enum class Kind { Vowel, Glide, Consonant, Pause };
 // The Korean voice's phonemes by kind; pauses, stress and length marks are neither vowels nor
 // consonants.
 Kind kindOf(const QString& phoneme) {
-  static const QSet<QString> vowels{QStringLiteral("a"),  QStringLiteral("@"), QStringLiteral("o"),
-                                    QStringLiteral("u"),  QStringLiteral("u-"), QStringLiteral("i"),
-                                    QStringLiteral("e"),  QStringLiteral("E")};
+  static const QSet<QString> vowels{QStringLiteral("a"), QStringLiteral("@"),  QStringLiteral("o"),
+                                    QStringLiteral("u"), QStringLiteral("u-"), QStringLiteral("i"),
+                                    QStringLiteral("e"), QStringLiteral("E")};
   if (vowels.contains(phoneme)) return Kind::Vowel;
   if (phoneme == u"j" || phoneme == u"w") return Kind::Glide;
   if (phoneme.isEmpty() || !phoneme.front().isLetter()) return Kind::Pause;

@@ -16,8 +16,9 @@ struct SyllableTimes {
   std::size_t vowelEnd = 0;    // where the next phoneme or the pause after the word starts
 };
 
-// Finds the syllables of the pronunciation among the voice's phonemes: one vowel a syllable, the consonants between two vowels shared out as the pronunciation says (a final
-// takes the first). Nothing when the phonemes do not fit the syllables.
+// Finds the syllables of the pronunciation among the voice's phonemes: one vowel a syllable, the
+// consonants between two vowels shared out as the pronunciation says (a final takes the first).
+// Nothing when the phonemes do not fit the syllables.
 std::optional<std::vector<SyllableTimes>> syllableTimes(
     const std::vector<PhonemeMark>& marks, const std::vector<SpokenSyllable>& syllables);
 

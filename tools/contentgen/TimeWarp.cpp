@@ -23,7 +23,7 @@ double shapeDistance(const Cepstrum& a, const Cepstrum& b) {
 // The cheapest path through the grid of frame distances from (0, 0) to the last frames of
 // both, stepping right, down or diagonally; as (reference frame, recording frame) pairs.
 std::vector<std::pair<std::size_t, std::size_t>> cheapestPath(const std::vector<Cepstrum>& a,
-                                                               const std::vector<Cepstrum>& b) {
+                                                              const std::vector<Cepstrum>& b) {
   const std::size_t rows = a.size();
   const std::size_t columns = b.size();
   constexpr double kNone = std::numeric_limits<double>::infinity();

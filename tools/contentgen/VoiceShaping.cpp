@@ -21,17 +21,17 @@ struct OnsetLengths {
 constexpr OnsetLengths kAspiratedMs{85, 95};
 constexpr OnsetLengths kLaxMs{50, 65};
 constexpr OnsetLengths kTenseMs{18, 12};
-constexpr double kBurstMs = 10;          // kept of a stop's release when its breath is cut
-constexpr double kVoicelessGapMs = 4;    // kept of a lax stop's release between voiced sounds
+constexpr double kBurstMs = 10;        // kept of a stop's release when its breath is cut
+constexpr double kVoicelessGapMs = 4;  // kept of a lax stop's release between voiced sounds
 constexpr double kClosureMs = 75;
 constexpr double kTenseHissMs = 130;
-constexpr double kTenseHissGain = 2;     // +6 dB
+constexpr double kTenseHissGain = 2;  // +6 dB
 constexpr double kBreathAfterHissMs = 4;
 
 // The melody: a low and a high start, and the rise to the end of the phrase.
 constexpr double kLowHz = 88;
 constexpr double kHighHz = 110;
-constexpr double kHighEndHz = 116;  // the end of a phrase that started high
+constexpr double kHighEndHz = 116;    // the end of a phrase that started high
 constexpr double kPitchInsetMs = 15;  // the pitch points lie this far inside a vowel
 
 bool isAffricate(const SpokenSyllable& syllable) {
@@ -86,7 +86,9 @@ class Shaper {
 
  private:
   std::size_t at(std::size_t step) const { return landmarks_.sampleOf(step); }
-  std::size_t samples(double ms) const { return static_cast<std::size_t>(std::lround(ms * rate_ / 1000)); }
+  std::size_t samples(double ms) const {
+    return static_cast<std::size_t>(std::lround(ms * rate_ / 1000));
+  }
   std::size_t steps(double ms) const { return static_cast<std::size_t>(ms / SoundFrames::kStepMs); }
 
   // Keeps the last `keepMs` of a voiceless gap: the release before the vowel.

@@ -14,10 +14,10 @@
 #include "AcousticCheck.h"
 #include "ContentBuilder.h"
 #include "ContentError.h"
-#include "VoiceShaping.h"
 #include "EspeakSpeech.h"
 #include "PhonemeList.h"
 #include "RowFigures.h"
+#include "VoiceShaping.h"
 #include "data/RecordingNames.h"
 
 namespace {
@@ -31,7 +31,8 @@ QString soundFolderOf(const QString& appFolder) {
 // The voice's own rendering of every spoken file, in list order.
 std::vector<Speech> voiceRenderings(const ContentList& list, EspeakSpeech& speech) {
   std::vector<Speech> renderings;
-  for (const Utterance& utterance : utterances(list)) renderings.push_back(speech.speak(utterance.spoken));
+  for (const Utterance& utterance : utterances(list))
+    renderings.push_back(speech.speak(utterance.spoken));
   return renderings;
 }
 
