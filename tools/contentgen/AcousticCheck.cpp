@@ -222,13 +222,16 @@ std::vector<Finding> measureRecording(const Utterance& utterance, const Pcm& rec
   }
   std::vector<Finding> findings;
   for (const ExpectedSound& sound : expectedSounds(syllables)) {
-    Finding finding{utterance.fileName, utterance.text, sound.target, sound.where};
-    finding.wordStart = sound.syllable == 0;
-    finding.high = startsHigh(syllables.front().onset);
     const auto figures = landmarks ? measure(*landmarks, sound) : std::nullopt;
-    finding.measured = figures.has_value();
-    if (figures) finding.figures = *figures;
-    findings.push_back(finding);
+    findings.push_back({.file = utterance.fileName,
+                        .text = utterance.text,
+                        .target = sound.target,
+                        .where = sound.where,
+                        .figures = figures.value_or(std::array<double, 3>{}),
+                        .measured = figures.has_value(),
+                        .wordStart = sound.syllable == 0,
+                        .high = startsHigh(syllables.front().onset),
+                        .exception = {}});
   }
   return findings;
 }
