@@ -15,13 +15,13 @@ constexpr double kLevelWindowMs = 5;
 constexpr double kVoicingWindowMs = 20;
 // Below this the step is silence whatever its shape.
 constexpr double kQuietestVoiceDb = -50;
-// Normalised autocorrelation at the voice's period above which a step is voiced: a vowel or a
-// voice bar reaches 0.45 even where a synthetic voice wavers from period to period (0.9 and
-// more where it does not); breath and hiss stay below 0.25.
+// Voicing is judged below this frequency, where a vowel or a voice bar is periodic even when
+// a synthetic voice wavers from period to period above it...
+constexpr double kVoiceBandHz = 1000;
+// ...by the normalised autocorrelation at the voice's period: breath, hiss and bursts stay
+// well below this.
 constexpr double kVoicedCorrelation = 0.6;
 constexpr std::size_t kVoicingNeighbours = 2;  // on each side
-// Voicing is judged below this frequency.
-constexpr double kVoiceBandHz = 1000;
 
 // The period is searched this far either way of yin's pitch, and, where that finds none,
 // wider around the voice's middle pitch.
@@ -83,6 +83,10 @@ std::vector<float> lowPassed(const Pcm& sound) {
   return {samples->data, samples->data + length};
 }
 
+std::size_t samplesOf(const Pcm& sound, double ms) {
+  return static_cast<std::size_t>(std::lround(ms * sound.sampleRate / 1000));
+}
+
 float mean(const float* x, std::size_t count) {
   float sum = 0;
   for (std::size_t n = 0; n < count; ++n) sum += x[n];
@@ -122,12 +126,15 @@ float periodicity(const std::vector<float>& x, std::size_t centre, std::size_t w
 
 SoundFrames::SoundFrames(const Pcm& sound)
     : stepSamples_(static_cast<std::size_t>(std::lround(kStepMs * sound.sampleRate / 1000))) {
+  measureLevels(sound);
+  pitch_ = yinPitch(sound, steps(), stepSamples_);
+  judgeVoicing(sound);
+}
+
+void SoundFrames::measureLevels(const Pcm& sound) {
   const std::vector<std::int16_t>& samples = sound.samples;
   const std::size_t steps = samples.size() / stepSamples_;
-  const auto samplesOf = [&](double ms) {
-    return static_cast<std::size_t>(std::lround(ms * sound.sampleRate / 1000));
-  };
-  const Vector window(new_fvec(static_cast<uint_t>(samplesOf(kLevelWindowMs))));
+  const Vector window(new_fvec(static_cast<uint_t>(samplesOf(sound, kLevelWindowMs))));
   for (std::size_t step = 0; step < steps; ++step) {
     const std::size_t centre = step * stepSamples_ + stepSamples_ / 2;
     const std::size_t from = centre - std::min<std::size_t>(centre, window->length / 2);
@@ -144,8 +151,10 @@ SoundFrames::SoundFrames(const Pcm& sound)
   }
   const double loudest = level_.empty() ? 0 : *std::max_element(level_.begin(), level_.end());
   for (double& level : level_) level -= loudest;
+}
 
-  pitch_ = yinPitch(sound, steps, stepSamples_);
+void SoundFrames::judgeVoicing(const Pcm& sound) {
+  const std::size_t steps = this->steps();
   std::vector<double> pitches;
   std::copy_if(pitch_.begin(), pitch_.end(), std::back_inserter(pitches),
                [](double hz) { return hz > 0; });
@@ -153,7 +162,8 @@ SoundFrames::SoundFrames(const Pcm& sound)
   const std::vector<float> x = lowPassed(sound);
   const auto periodicAround = [&](std::size_t step, double hz, double spread) {
     const double period = sound.sampleRate / hz;
-    return periodicity(x, step * stepSamples_ + stepSamples_ / 2, samplesOf(kVoicingWindowMs),
+    return periodicity(x, step * stepSamples_ + stepSamples_ / 2,
+                       samplesOf(sound, kVoicingWindowMs),
                        static_cast<std::size_t>(period / spread),
                        static_cast<std::size_t>(period * spread)) >= kVoicedCorrelation;
   };

@@ -29,6 +29,9 @@ class SoundFrames {
   int bursts(std::size_t from, std::size_t to) const;
 
  private:
+  void measureLevels(const Pcm& sound);
+  void judgeVoicing(const Pcm& sound);
+
   std::size_t stepSamples_;
   std::vector<double> level_;
   std::vector<bool> voiced_;
