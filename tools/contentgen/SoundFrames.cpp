@@ -93,34 +93,51 @@ float mean(const float* x, std::size_t count) {
   return sum / static_cast<float>(count);
 }
 
-// The best normalised correlation of the window at `centre` with itself `lag` samples later,
-// over the lags of the period range; at the edges of the sound the window moves inside it.
-// Each window loses its mean first: a slow drift is not a voice.
-float periodicity(const std::vector<float>& x, std::size_t centre, std::size_t window,
-                  std::size_t shortestLag, std::size_t longestLag) {
-  if (window + longestLag > x.size()) return 0;
-  const std::size_t start =
-      std::min(centre - std::min(centre, window / 2), x.size() - window - longestLag);
-  const float* a = x.data() + start;
-  const float meanA = mean(a, window);
-  float best = 0;
-  for (std::size_t lag = shortestLag; lag <= longestLag; ++lag) {
-    const float* b = a + lag;
-    const float meanB = mean(b, window);
-    float ab = 0;
-    float aa = 0;
-    float bb = 0;
-    for (std::size_t n = 0; n < window; ++n) {
-      const float da = a[n] - meanA;
-      const float db = b[n] - meanB;
-      ab += da * db;
-      aa += da * da;
-      bb += db * db;
+// A signal with running sums of it and of its square, so that the mean and the energy of any
+// stretch cost two subtractions.
+class SummedSignal {
+ public:
+  explicit SummedSignal(std::vector<float> x) : x_(std::move(x)), sum_(1, 0), squares_(1, 0) {
+    for (const float value : x_) {
+      sum_.push_back(sum_.back() + value);
+      squares_.push_back(squares_.back() + double{value} * value);
     }
-    if (aa > 0 && bb > 0) best = std::max(best, ab / std::sqrt(aa * bb));
   }
-  return best;
-}
+
+  // The best normalised correlation of the window at `centre` with itself `lag` samples later,
+  // over the lags of the period range; at the edges of the sound the window moves inside it.
+  // Each window loses its mean first: a slow drift is not a voice.
+  double periodicity(std::size_t centre, std::size_t window, std::size_t shortestLag,
+                     std::size_t longestLag) const {
+    if (window + longestLag > x_.size()) return 0;
+    const std::size_t start =
+        std::min(centre - std::min(centre, window / 2), x_.size() - window - longestLag);
+    const double n = static_cast<double>(window);
+    const auto energy = [&](std::size_t from, double mean) {
+      return squares_[from + window] - squares_[from] - n * mean * mean;
+    };
+    const double meanA = (sum_[start + window] - sum_[start]) / n;
+    const double energyA = energy(start, meanA);
+    const float* a = x_.data() + start;
+    double best = 0;
+    for (std::size_t lag = shortestLag; lag <= longestLag; ++lag) {
+      const float* b = a + lag;
+      float ab = 0;
+      for (std::size_t i = 0; i < window; ++i) ab += a[i] * b[i];
+      const double meanB = (sum_[start + lag + window] - sum_[start + lag]) / n;
+      const double energyB = energy(start + lag, meanB);
+      if (energyA > 0 && energyB > 0) {
+        best = std::max(best, (ab - n * meanA * meanB) / std::sqrt(energyA * energyB));
+      }
+    }
+    return best;
+  }
+
+ private:
+  std::vector<float> x_;
+  std::vector<double> sum_;
+  std::vector<double> squares_;
+};
 
 }  // namespace
 
@@ -159,13 +176,12 @@ void SoundFrames::judgeVoicing(const Pcm& sound) {
   std::copy_if(pitch_.begin(), pitch_.end(), std::back_inserter(pitches),
                [](double hz) { return hz > 0; });
   const double voice = pitches.empty() ? 120 : median(pitches);
-  const std::vector<float> x = lowPassed(sound);
+  const SummedSignal x(lowPassed(sound));
   const auto periodicAround = [&](std::size_t step, double hz, double spread) {
     const double period = sound.sampleRate / hz;
-    return periodicity(x, step * stepSamples_ + stepSamples_ / 2,
-                       samplesOf(sound, kVoicingWindowMs),
-                       static_cast<std::size_t>(period / spread),
-                       static_cast<std::size_t>(period * spread)) >= kVoicedCorrelation;
+    return x.periodicity(step * stepSamples_ + stepSamples_ / 2, samplesOf(sound, kVoicingWindowMs),
+                         static_cast<std::size_t>(period / spread),
+                         static_cast<std::size_t>(period * spread)) >= kVoicedCorrelation;
   };
   std::vector<bool> periodic;
   for (std::size_t step = 0; step < steps; ++step) {
