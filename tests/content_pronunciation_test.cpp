@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // A lax stop at the start breathes; between voiced sounds it is voiced.
         PronunciationCase{"구", "구", "k'u"}, PronunciationCase{"여덜", "여덜", "j'@d@L"},
-        PronunciationCase{"일곱", "일곱", "'iLgop"}, PronunciationCase{"자", "자", "tS'a"},
+        PronunciationCase{"일곱", "일곱", "'iLgop"}, PronunciationCase{"자", "자", "tS;'a"},
         // A final moves onto the vowel after it (제13항), within a word only.
         PronunciationCase{"십이", "시비", "s'ibi"}, PronunciationCase{"육일", "유길", "j'ugiL"},
         PronunciationCase{"목요일", "모교일", "m'ogjoiL"},
