@@ -1,4 +1,3 @@
-#include <SDL_mixer.h>
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -13,19 +12,21 @@
 #include "sound/SdlAudioOutput.h"
 
 // From a play request to the first samples of the recording handed to the device by the
-// mixer callback, on the real player (SDL's dummy device where the machine has no sound).
+// device callback, on the real player (SDL's dummy device where the machine has no sound).
 namespace lumora {
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// Set by the mixer thread when it first mixes a non-silent buffer after being armed.
+// Set by the device's thread when it first hands over a non-silent buffer after being armed.
 std::atomic<bool> armed{false};
 std::atomic<SteadyClock::rep> firstSamplesAt{0};
+std::atomic<int> deviceRate{0};
 
-void notePostMix(void*, Uint8* stream, int length) {
+void noteBuffer(const std::int16_t* samples, std::size_t count, DeviceFormat format) {
+  deviceRate = format.rate;
   if (!armed.load()) return;
-  if (std::any_of(stream, stream + length, [](Uint8 byte) { return byte != 0; })) {
+  if (std::any_of(samples, samples + count, [](std::int16_t sample) { return sample != 0; })) {
     firstSamplesAt = SteadyClock::now().time_since_epoch().count();
     armed = false;
   }
@@ -47,7 +48,7 @@ double requestToFirstSamples(AudioOutput& audio, const QString& path) {
   std::this_thread::sleep_for(std::chrono::milliseconds(30));  // silence in the buffers
   armed = true;
   const auto start = SteadyClock::now();
-  audio.playAsync(path);
+  audio.playAsync(path, PlaySpeed::normal);
   while (armed && SteadyClock::now() - start < std::chrono::seconds(1)) std::this_thread::yield();
   if (armed.exchange(false)) return -1;
   const SteadyClock::time_point at{SteadyClock::duration(firstSamplesAt.load())};
@@ -56,17 +57,13 @@ double requestToFirstSamples(AudioOutput& audio, const QString& path) {
 
 void playToFirstSamples(benchmark::State& state, bool cached) {
   QTemporaryDir dir;
-  auto audio = makeSdlAudioOutput();
+  auto audio = makeSdlAudioOutput(noteBuffer);
   const QString replayed = writeTone(dir, "replayed.wav");
-  audio->playAsync(replayed);  // waits for the device and fills the cache
-  int frequency = 0;
-  Uint16 format = 0;
-  int channels = 0;
-  if (Mix_QuerySpec(&frequency, &format, &channels) == 0) {
+  audio->playSync(replayed, PlaySpeed::normal);  // waits for the device and fills the cache
+  if (deviceRate == 0) {
     state.SkipWithError("no audio device");
     return;
   }
-  Mix_SetPostMix(notePostMix, nullptr);
   std::vector<double> latencies;
   int file = 0;
   for (auto _ : state) {
@@ -79,13 +76,12 @@ void playToFirstSamples(benchmark::State& state, bool cached) {
     latencies.push_back(ms);
     state.SetIterationTime(ms / 1000);
   }
-  Mix_SetPostMix(nullptr, nullptr);
   if (latencies.empty()) return;
   std::sort(latencies.begin(), latencies.end());
   state.counters["median_ms"] = latencies[latencies.size() / 2];
   state.counters["max_ms"] = latencies.back();
   state.counters["buffer_frames"] = kAudioBufferFrames;
-  state.counters["period_ms"] = 1000.0 * kAudioBufferFrames / frequency;
+  state.counters["period_ms"] = 1000.0 * kAudioBufferFrames / deviceRate;
 }
 BENCHMARK_CAPTURE(playToFirstSamples, replay_from_cache, true)
     ->Iterations(60)

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "NoPauseClock.h"
 #include "app/Form1.h"
 #include "data/MissList.h"
 #include "data/RecordingNames.h"
@@ -19,9 +20,10 @@ using SteadyClock = std::chrono::steady_clock;
 
 class TimedAudio final : public AudioOutput {
  public:
-  std::optional<RecordingFault> playAsync(const QString&) override { return note(); }
-  std::optional<RecordingFault> playSync(const QString&) override { return note(); }
+  std::optional<RecordingFault> playAsync(const QString&, PlaySpeed) override { return note(); }
+  std::optional<RecordingFault> playSync(const QString&, PlaySpeed) override { return note(); }
   void stop() override {}
+  void setLateFaultHandler(LateFaultHandler) override {}
   SteadyClock::time_point lastRequest;
 
  private:
@@ -39,13 +41,10 @@ struct Window {
     platform.audio = std::move(audioOutput);
     platform.dialogs = std::make_unique<testing::FakeDialogs>();
     platform.random = std::make_unique<testing::ScriptedRandom>();
-    platform.clock = std::make_unique<NoPause>();
+    platform.clock = std::make_unique<NoPauseClock>();
+    platform.recordFile = QStringLiteral(":memory:");
     form = std::make_unique<Form1>(appFolder, std::move(platform));
   }
-
-  struct NoPause final : lumora::Clock {
-    void blockFor(std::chrono::milliseconds) override {}
-  };
 
   TimedAudio* audio;
   std::unique_ptr<Form1> form;

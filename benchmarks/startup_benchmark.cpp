@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
@@ -12,8 +13,8 @@
 #include <vector>
 
 // Process start to window shown (the window mapped on the X display), for Lumora and for
-// an empty Qt 6 window the suite builds, alternating, and the resident memory of each once
-// its start-up has settled.
+// an empty Qt 6 window the suite builds, alternating, and the resident memory and shared
+// libraries of each once its start-up has settled.
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -21,6 +22,7 @@ using Clock = std::chrono::steady_clock;
 struct StartUp {
   double shownMs = 0;
   double rssMiB = 0;
+  double sharedLibraries = 0;
 };
 
 double residentMiB(qint64 pid) {
@@ -31,6 +33,18 @@ double residentMiB(qint64 pid) {
       return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
   }
   return 0;
+}
+
+// The shared libraries mapped into the process.
+double sharedLibraries(qint64 pid) {
+  QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+  if (!maps.open(QIODevice::ReadOnly)) return 0;
+  QSet<QByteArray> libraries;
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const QByteArray path = line.mid(line.indexOf('/'));
+    if (line.contains('/') && path.contains(".so")) libraries.insert(path);
+  }
+  return libraries.size();
 }
 
 // Waits for the first top-level window mapped on the display, for at most `limit`.
@@ -63,6 +77,7 @@ std::optional<StartUp> startOnce(xcb_connection_t* x, const QString& program, bo
   result.shownMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   QThread::msleep(1000);  // let the sound device open and the first paint settle
   result.rssMiB = residentMiB(process.processId());
+  result.sharedLibraries = sharedLibraries(process.processId());
   ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
   if (!process.waitForFinished(5000)) process.kill();
   return result;
@@ -87,6 +102,7 @@ void BM_StartUpWindowShown(benchmark::State& state) {
 
   constexpr int kRuns = 5;
   std::vector<double> lumoraMs, emptyMs, lumoraRss, emptyRss;
+  double lumoraLibraries = 0, emptyLibraries = 0;
   for (auto _ : state) {
     for (int run = -1; run < kRuns; ++run) {  // run -1 warms the caches
       const auto empty = startOnce(x.get(), QStringLiteral(EMPTY_QT_WINDOW), true);
@@ -100,6 +116,8 @@ void BM_StartUpWindowShown(benchmark::State& state) {
       lumoraMs.push_back(lumora->shownMs);
       emptyRss.push_back(empty->rssMiB);
       lumoraRss.push_back(lumora->rssMiB);
+      lumoraLibraries = lumora->sharedLibraries;
+      emptyLibraries = empty->sharedLibraries;
     }
     state.SetIterationTime(median(lumoraMs) / 1000);
   }
@@ -108,6 +126,8 @@ void BM_StartUpWindowShown(benchmark::State& state) {
   state.counters["ratio"] = median(lumoraMs) / median(emptyMs);
   state.counters["lumora_rss_MiB"] = median(lumoraRss);
   state.counters["empty_qt_rss_MiB"] = median(emptyRss);
+  state.counters["lumora_libraries"] = lumoraLibraries;
+  state.counters["empty_qt_libraries"] = emptyLibraries;
 }
 BENCHMARK(BM_StartUpWindowShown)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 

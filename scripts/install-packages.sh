@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libsdl2-mixer-dev
+  qt6-base-dev libsdl2-dev libsoundtouch-dev
   libespeak-ng-dev espeak-ng-data fonts-nanum fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev libxcb1-dev
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon
   clang-14 libclang-rt-14-dev
   libsndfile1-dev libsamplerate0-dev libebur128-dev
   libaubio-dev praat
+  libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 
 #include "answer/Colours.h"
@@ -60,7 +61,12 @@ TEST(ChoiceCaptions, ShowTheCaptionsOnLightGreenAndKeepPictures) {
   }
 }
 
-TEST(ChoicePictures, AMissingOrUnreadablePictureLeavesTheButtonBare) {
+QStringList captions(FormHarness& h) {
+  return {h->Command4(0)->text(), h->Command4(1)->text(), h->Command4(2)->text()};
+}
+
+// The tables name syllables in romanized form; the buttons show them in Hangul.
+TEST(ChoicePictures, AMissingOrUnreadablePictureShowsItsSyllableLargeInAKoreanFont) {
   FormHarness h;
   QImage image(10, 10, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -69,13 +75,22 @@ TEST(ChoicePictures, AMissingOrUnreadablePictureLeavesTheButtonBare) {
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write("not a picture");
   broken.close();
+  const QFont captionFont = h->Command4(0)->font();
   h->Command4(0)->setText("old");
-  h->showChoicePictures("none.JPG", "ka.JPG", "kka.JPG");
+  h->showChoicePictures("gat.JPG", "ka.JPG", "kka.JPG");
   EXPECT_TRUE(h->Command4(0)->icon().isNull());
   EXPECT_FALSE(h->Command4(1)->icon().isNull());
   EXPECT_TRUE(h->Command4(2)->icon().isNull());
-  EXPECT_EQ(h->Command4(0)->text(), "");
+  EXPECT_EQ(captions(h), QStringList({"갓", "", "까"}));
+  const QFontMetrics syllable(h->Command4(0)->font());
+  EXPECT_TRUE(syllable.inFontUcs4(U'갓'));
+  EXPECT_GE(syllable.height(), h->Command4(0)->iconSize().height() / 2);
   EXPECT_EQ(colours::backColour(h->Command4(0)), colours::kLightGreen);
+
+  h->showChoicePictures("bang.JPG", "ui.JPG", "カ.JPG");
+  EXPECT_EQ(captions(h), QStringList({"방", "의", "カ"}));
+  h->showChoiceCaptions("日曜", "月曜", "火曜");
+  EXPECT_EQ(h->Command4(0)->font(), captionFont);
 }
 
 TEST(WeekdayChoices, ThreeDifferentWeekdaysWithTheRightOneAmongThem) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The source folders point one way: app uses the others; quiz and answer use data and sound;
-# sound uses data; data uses nothing above it. Only the window's handlers reach up, through
-# app/Form1.h. The tools use the data folder only.
+# sound uses data; data uses nothing above it. The learning record (record) uses data only and
+# knows no window: app owns it and carries the hooks of the other folders to it. Only the
+# window's handlers reach up, through app/Form1.h. The tools use the data folder only.
 # Usage: include_direction.sh SOURCE_ROOT
 set -uo pipefail
 cd "${1:?source root}"
@@ -20,9 +21,10 @@ forbid() {
 }
 
 handlers='#include "app/Form1.h"'
-forbid src/data 'app|quiz|answer|sound' "$handlers"
+forbid src/data 'app|quiz|answer|sound|record' "$handlers"
+forbid src/record 'app|quiz|answer|sound'
 forbid src/sound 'app|quiz|answer' "$handlers"
 forbid src/quiz 'app|answer' "$handlers"
 forbid src/answer 'app|quiz' "$handlers"
-forbid tools 'app|quiz|answer|sound'
+forbid tools 'app|quiz|answer|sound|record'
 exit $status

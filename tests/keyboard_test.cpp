@@ -30,6 +30,8 @@ struct KeyCase {
   QString sound;  // the recording asked for, "next" for a new question, empty for none
   QString mark;   // on the pressed button, Label3(1) (月曜, the right weekday) or Label3(2)
   int markIndex = 1;
+  int waitedMs = 1000;       // since the question was posed, or the verdict on what was typed
+  bool afterBoxKey = false;  // a key went into 出題数Combo(0) 100 ms before
 };
 
 TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
@@ -39,6 +41,8 @@ TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
        names::sinoNumber(25), noMark},
       {"Ctrl+R replays, keeping the text", false, "2", Qt::Key_R, Qt::ControlModifier,
        names::sinoNumber(25), noMark},
+      {"Shift+F5 replays slowly, keeping the text", false, "2", Qt::Key_F5, Qt::ShiftModifier,
+       names::sinoNumber(25) + " slow", noMark},
       {"a digit goes into the box", false, "", Qt::Key_1, Qt::NoModifier, "", noMark},
       {"Enter in a box with text does nothing", false, "2", Qt::Key_Return, Qt::NoModifier, "",
        noMark},
@@ -54,6 +58,14 @@ TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
        noMark},
       {"Enter on an answer button asks the next question", true, "", Qt::Key_Return, Qt::NoModifier,
        "next", noMark},
+      {"2 right after the question answers nothing", true, "", Qt::Key_2, Qt::NoModifier, "",
+       noMark, 1, 500},
+      {"2 right after a key in a box answers nothing", true, "", Qt::Key_2, Qt::NoModifier, "",
+       noMark, 1, 1000, true},
+      {"Enter right after a verdict keeps it", false, "24", Qt::Key_Return, Qt::NoModifier, "",
+       noMark, 1, 500},
+      {"Enter a moment after a verdict asks the next question", false, "24", Qt::Key_Return,
+       Qt::NoModifier, "next", noMark},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -69,7 +81,12 @@ TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
       h->Text1->setText(c.typed);
     }
     activate(h);
+    const std::chrono::milliseconds boxKeyBefore(c.afterBoxKey ? 100 : 0);
+    h.clock->advance(std::chrono::milliseconds(c.waitedMs) - boxKeyBefore);
+    if (c.afterBoxKey) QTest::keyClick(h->出題数Combo(0), Qt::Key_0);
+    h.clock->advance(boxKeyBefore);
     answerPlace->setFocus();
+    const QString textBefore = h->Text1->text();
     h.sounds.requests.clear();
 
     QTest::keyClick(answerPlace, c.key, c.modifiers);
@@ -85,7 +102,7 @@ TEST(Keyboard, KeysPressTheirButtonsFromWhereTheAnswerIsGiven) {
     }
     EXPECT_EQ(h->Label3(c.markIndex)->text(), c.mark);
     if (!c.weekday) {
-      EXPECT_EQ(h->Text1->text(), c.key == Qt::Key_1 ? c.typed + "1" : c.typed);
+      EXPECT_EQ(h->Text1->text(), c.key == Qt::Key_1 ? textBefore + "1" : textBefore);
     }
     EXPECT_EQ(QApplication::focusWidget(), answerPlace);
   }

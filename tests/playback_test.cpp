@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <functional>
+
 #include "sound/Playback.h"
 #include "support/FormHarness.h"
 
@@ -13,6 +17,7 @@ struct KindCase {
   std::int16_t kind;
   std::int16_t category;
   QStringList expected;  // with "S/" for the sound folder
+  PlaySpeed speed = PlaySpeed::normal;
   friend void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -21,7 +26,7 @@ class PlayQuestionSoundTest : public ::testing::TestWithParam<KindCase> {};
 TEST_P(PlayQuestionSoundTest, SendsTheRequestsInOrder) {
   FormHarness h;
   h->quizCategory = GetParam().category;
-  h->playQuestionSound(GetParam().kind, "A.wav", "B.wav");
+  h->playQuestionSound(GetParam().kind, "A.wav", "B.wav", GetParam().speed);
   QStringList expected;
   for (QString request : GetParam().expected) {
     expected << request.replace("S/", h.soundFolder())
@@ -36,8 +41,14 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"kind1", 1, 1, {"async S/A.wav"}},
         KindCase{"kind2_month_day", 2, 5, {"sync S/A.wav", "async S/B.wav"}},
         KindCase{"kind2_clock_time", 2, 8, {"sync S/A.wav", "pause PAUSE", "async S/B.wav"}},
-        KindCase{"kind3", 3, 7, {"async S/A.wav"}}, KindCase{"kind0", 0, 1, {}},
-        KindCase{"kind4", 4, 1, {}}),
+        KindCase{"kind2_clock_time_slow",
+                 2,
+                 8,
+                 {"sync S/A.wav slow", "pause PAUSE", "async S/B.wav slow"},
+                 PlaySpeed::slow},
+        KindCase{"kind3", 3, 7, {"async S/A.wav"}},
+        KindCase{"kind3_slow", 3, 7, {"async S/A.wav slow"}, PlaySpeed::slow},
+        KindCase{"kind0", 0, 1, {}}, KindCase{"kind4", 4, 1, {}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PlayQuestionSound, KindThreePlaysFromTheHardSoundFolder) {
@@ -63,19 +74,23 @@ TEST(Replay, BeforeAnyQuestionPlaysNothing) {
 }
 
 TEST(Replay, RepeatsTheQuestionAfterAHintOverwroteTheSound) {
-  FormHarness h;
-  h->quizCategory = 5;
-  h->replaySoundKind = 2;
-  h->replaySoundFileA = "月M03_01.wav";
-  h->replaySoundFileB = "日D09_00.wav";
-  h->soundKind = 1;
-  h->soundFileA = "水曜4_00.wav";
-  h->再度再生_Click();
-  EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "月M03_01.wav",
-                                            "async " + h.soundFolder() + "日D09_00.wav"}));
-  EXPECT_EQ(h->soundKind, 2);
-  EXPECT_EQ(h->soundFileA, "月M03_01.wav");
-  EXPECT_EQ(h->soundFileB, "日D09_00.wav");
+  for (const auto& [replay, suffix] :
+       {std::pair{&Form1::再度再生_Click, ""}, std::pair{&Form1::ゆっくり再生_Click, " slow"}}) {
+    FormHarness h;
+    h->quizCategory = 5;
+    h->replaySoundKind = 2;
+    h->replaySoundFileA = "月M03_01.wav";
+    h->replaySoundFileB = "日D09_00.wav";
+    h->soundKind = 1;
+    h->soundFileA = "水曜4_00.wav";
+    (h.form().*replay)();
+    EXPECT_EQ(h.sounds.requests,
+              QStringList({"sync " + h.soundFolder() + "月M03_01.wav" + suffix,
+                           "async " + h.soundFolder() + "日D09_00.wav" + suffix}));
+    EXPECT_EQ(h->soundKind, 2);
+    EXPECT_EQ(h->soundFileA, "月M03_01.wav");
+    EXPECT_EQ(h->soundFileB, "日D09_00.wav");
+  }
 }
 
 }  // namespace
@@ -113,6 +128,10 @@ TEST(RecordingFaults, AFaultInARunStopsTheRunAndTellsOnce) {
   h->playQuestionSound(2, "A.wav", "B.wav");
   EXPECT_FALSE(h->Timer1.Enabled());
   EXPECT_EQ(h.dialogs->shown.size(), 1u);
+  EXPECT_FALSE(h.sounds.requests.join(' ').contains("B.wav"))
+      << "the second part of a question whose first part failed";
+  h.sounds.lateFault(h.soundFolder() + "C.wav", RecordingFault::deviceFailed);
+  EXPECT_EQ(h.dialogs->shown.size(), 2u) << "a fault found after the request returned";
 }
 
 class CloseDuringTwoPartRecording : public ::testing::TestWithParam<std::int16_t> {};
@@ -135,6 +154,32 @@ TEST_P(CloseDuringTwoPartRecording, EndsTheRunWithoutTheRestOfTheQuestion) {
 
 INSTANTIATE_TEST_SUITE_P(MonthDayAndClockTime, CloseDuringTwoPartRecording,
                          ::testing::Values(5, 8));
+
+// Events that ask for a handler while the first part plays, posted as the window gets them.
+TEST(TwoPartRecording, AHandlerAskedForMeanwhileRunsOnceTheQuestionIsPosed) {
+  const std::vector<std::function<void(Form1&)>> meanwhile = {
+      [](Form1& form) { form.出題開始->click(); },
+      [](Form1& form) {  // as an assistive tool toggles an option
+        QAccessible::queryAccessibleInterface(form.手動)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+      }};
+  for (const auto& act : meanwhile) {
+    FormHarness h;
+    h->自動->click();
+    h->ランダム->click();
+    h->漢数詞->setChecked(true);
+    h->quizCategory = 5;
+    h.sounds.duringSync = [&] {
+      QMetaObject::invokeMethod(
+          &h.form(), [&] { act(h.form()); }, Qt::QueuedConnection);
+    };
+    h->playQuestionSound(2, "A.wav", "B.wav");
+    EXPECT_EQ(h.sounds.requests, QStringList({"sync " + h.soundFolder() + "A.wav",
+                                              "async " + h.soundFolder() + "B.wav"}));
+    QCoreApplication::processEvents();
+    EXPECT_GT(h.sounds.requests.size(), 2);
+  }
+}
 
 }  // namespace
 }  // namespace lumora

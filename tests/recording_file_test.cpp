@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -27,7 +29,17 @@ QByteArray withU32(QByteArray bytes, int offset, quint32 value) {
 // Offsets in the canonical header.
 constexpr int kFormatTag = 20;
 constexpr int kRate = 24;
+constexpr int kByteRate = 28;
+constexpr int kBlockAlign = 32;
 constexpr int kDataSize = 40;
+
+// IMA ADPCM at 8 kHz, mono, in blocks of 256 bytes of up to 512 frames each, declaring an
+// absurd byte rate that would let any length pass.
+QByteArray adpcmWave(int dataBytes) {
+  QByteArray header = withU32(goodWave().left(44), kFormatTag, 0x0001'0011);
+  header = withU32(withU32(header, kByteRate, 0xFFFF'FFFF), kBlockAlign, 0x0004'0100);
+  return withU32(header, kDataSize, quint32(dataBytes)) + QByteArray(dataBytes, '\x11');
+}
 
 struct FileCase {
   const char* name;
@@ -59,6 +71,9 @@ const std::vector<FileCase> kFileCases = {
     {"rate_384_khz", bytes(withU32(goodWave(), kRate, 384000)), RecordingFault::beyondLimits},
     {"declares_31_s", bytes(withU32(goodWave(), kDataSize, 8000 * 2 * 31)),
      RecordingFault::beyondLimits},
+    {"adpcm_of_4_s", bytes(adpcmWave(16 * 1024)), std::nullopt},
+    {"adpcm_of_33_s_declaring_a_huge_byte_rate", bytes(adpcmWave(128 * 1024)),
+     RecordingFault::beyondLimits},
     {"over_16_mib",
      [](const QString& path) {
        QFile file(path);
@@ -83,9 +98,9 @@ TEST_P(RecordingFileTest, IsRefusedFromItsHeaderWithItsCause) {
 INSTANTIATE_TEST_SUITE_P(Files, RecordingFileTest, ::testing::ValuesIn(kFileCases),
                          [](const auto& info) { return info.param.name; });
 
-// The real player on SDL's dummy device: a format the header check lets through but the
-// decoder cannot read is damaged; a good recording plays to its end, from the file or the
-// cache.
+// The real player on SDL's dummy device: a format the decoder cannot read is damaged; a
+// good recording plays to its end, from the file or the cache; a large file is read in the
+// background and its fault told later.
 TEST(SdlAudioOutput, DecodesOnceAndTellsWhatItCannotDecode) {
   QTemporaryDir dir;
   const QString good = dir.filePath("good.wav");
@@ -93,11 +108,22 @@ TEST(SdlAudioOutput, DecodesOnceAndTellsWhatItCannotDecode) {
   bytes(goodWave())(good);
   bytes(withU32(goodWave(), kFormatTag, 0x0001'7777))(unknown);  // tag 0x7777, mono
   auto audio = makeSdlAudioOutput();
-  EXPECT_EQ(audio->playSync(good), std::nullopt);
+  EXPECT_EQ(audio->playSync(good, PlaySpeed::normal), std::nullopt);
   ASSERT_TRUE(QFile::remove(good));
-  EXPECT_EQ(audio->playSync(good), std::nullopt) << "a replay reads the file again";
-  EXPECT_EQ(audio->playAsync(unknown), RecordingFault::damaged);
-  EXPECT_EQ(audio->playAsync(dir.filePath("none.wav")), RecordingFault::missing);
+  EXPECT_EQ(audio->playSync(good, PlaySpeed::normal), std::nullopt)
+      << "a replay reads the file again";
+  EXPECT_EQ(audio->playAsync(unknown, PlaySpeed::normal), RecordingFault::damaged);
+  EXPECT_EQ(audio->playAsync(dir.filePath("none.wav"), PlaySpeed::slow), RecordingFault::missing);
+
+  std::optional<RecordingFault> late;
+  audio->setLateFaultHandler([&late](const QString&, RecordingFault fault) { late = fault; });
+  const QString large = dir.filePath("large.wav");
+  bytes(QByteArray(1024 * 1024, 'x'))(large);
+  EXPECT_EQ(audio->playAsync(large, PlaySpeed::normal), std::nullopt);
+  for (QDeadlineTimer limit(10'000); !late && !limit.hasExpired();) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  EXPECT_EQ(late, RecordingFault::damaged);
 }
 
 }  // namespace

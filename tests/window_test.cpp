@@ -132,6 +132,7 @@ TEST(Window, EveryControlIsFoundByItsOwnName) {
       {"再度再生", h->再度再生},
       {"自動中止", h->自動中止},
       {"学習終了", h->学習終了},
+      {"学習記録", h->学習記録},
   };
   for (const auto& [name, widget] : controls) {
     EXPECT_EQ(h->findChildren<QWidget*>(QString::fromUtf8(name)), QList<QWidget*>{widget}) << name;
@@ -177,8 +178,10 @@ TEST(Window, TabGoesLeftToRightAndTopToBottom) {
                                 "data_save",
                                 "練習モード",
                                 "テストモード",
+                                "学習記録",
                                 "出題開始",
                                 "再度再生",
+                                "ゆっくり再生",
                                 "自動中止",
                                 "学習終了"}));
 }

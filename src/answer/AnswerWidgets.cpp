@@ -1,13 +1,44 @@
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPixmap>
 
 #include "answer/Accessibility.h"
 #include "answer/Colours.h"
 #include "app/Form1.h"
 #include "data/Category.h"
+#include "data/HangulSyllable.h"
 
 namespace lumora {
 namespace {
+
+constexpr char kCaptionFontProperty[] = "lumoraCaptionFont";
+// The Korean font the pictures are drawn in (Debian's fonts-nanum).
+const QString kSyllableFontFamily = QStringLiteral("NanumGothic");
+constexpr double kSyllableHeightShare = 0.7;  // of the picture area, as on the pictures
+constexpr double kSyllableWidthShare = 0.9;
+
+// A caption in the button's own font, which a syllable shown in its place may have changed.
+void setCaption(QPushButton* button, const QString& caption) {
+  const QVariant captionFont = button->property(kCaptionFontProperty);
+  if (captionFont.isValid()) button->setFont(captionFont.value<QFont>());
+  button->setText(caption);
+}
+
+// A syllable whose picture is missing, as large as on the pictures, so the three buttons of
+// a question can still be told apart.
+void showSyllable(QPushButton* button, const QString& syllable) {
+  if (!button->property(kCaptionFontProperty).isValid()) {
+    button->setProperty(kCaptionFontProperty, button->font());
+  }
+  QFont font(kSyllableFontFamily);
+  font.setBold(true);
+  font.setPixelSize(int(button->iconSize().height() * kSyllableHeightShare));
+  const double room = kSyllableWidthShare * button->iconSize().width();
+  const double width = QFontMetricsF(font).horizontalAdvance(syllable);
+  if (width > room) font.setPixelSize(int(font.pixelSize() * room / width));
+  button->setFont(font);
+  button->setText(syllable);
+}
 
 // Button style enables the answer and loudspeaker buttons; typed style enables the box.
 void setAnswerStyle(Form1& form, bool buttons) {
@@ -23,7 +54,7 @@ void setAnswerStyle(Form1& form, bool buttons) {
 void prepareOptionButtons(Form1& form) {
   for (int i = 0; i < 3; ++i) {
     colours::setBackColour(form.Command4(i), colours::kLightGreen);
-    form.Command4(i)->setText(QString());
+    setCaption(form.Command4(i), QString());
   }
 }
 
@@ -31,7 +62,7 @@ void prepareOptionButtons(Form1& form) {
 
 void Form1::clearAnswerButtons() {
   for (int i = 0; i < 3; ++i) {
-    Command4(i)->setText(QString());
+    setCaption(Command4(i), QString());
     colours::setBackColour(Command4(i), colours::kWindowBackground);
     Label3(i)->setText(QString());
     Label3(i)->setAccessibleDescription(QString());
@@ -41,7 +72,11 @@ void Form1::clearAnswerButtons() {
   }
 }
 
-void Form1::enableButtonAnswer() { setAnswerStyle(*this, true); }
+// The buttons open for a new question, which the answer keys give a moment to be heard.
+void Form1::enableButtonAnswer() {
+  setAnswerStyle(*this, true);
+  answerKeys_.questionPosed();
+}
 
 void Form1::enableTypedAnswer() { setAnswerStyle(*this, false); }
 
@@ -71,13 +106,16 @@ void Form1::showChoicePictures(const QString& file0, const QString& file1, const
   prepareOptionButtons(*this);
   const std::array<const QString*, 3> files = {&file0, &file1, &file2};
   for (int i = 0; i < 3; ++i) {
-    // A missing or unreadable picture leaves the button without one.
     const QPixmap picture(imageDir + *files[i]);
-    Command4(i)->setIcon(picture.isNull()
-                             ? QIcon()
-                             : QIcon(picture.scaled(Command4(i)->iconSize(), Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation)));
-    nameAnswerButton(*this, i, QFileInfo(*files[i]).completeBaseName());
+    const QString syllable = QFileInfo(*files[i]).completeBaseName();
+    if (picture.isNull()) {
+      Command4(i)->setIcon(QIcon());
+      showSyllable(Command4(i), hangulOfRomanized(syllable).value_or(syllable));
+    } else {
+      Command4(i)->setIcon(QIcon(
+          picture.scaled(Command4(i)->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    nameAnswerButton(*this, i, syllable);
   }
 }
 

@@ -29,6 +29,7 @@ void applyButtonVerdict(Form1& form, int pressed, const ButtonVerdict& verdict, 
   if (verdict.rightButton) form.Label3(*verdict.rightButton)->setText(kRightMark);
   showVerdict(form, form.Label3(pressed), verdict.right, kWrongButtonMark);
   announceVerdict(form.Label3(pressed), rightOptionName(form, pressed, verdict));
+  form.recordButtonJudgement(verdict.right, pressed);
   form.updateMissList(verdict.right ? kForgetMiss : kRememberMiss, kind, recording, QString());
 }
 

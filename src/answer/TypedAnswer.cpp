@@ -21,6 +21,7 @@ void recordTypedVerdict(Form1& form, Verdict verdict) {
   const auto answerText = correctAnswerText(expected, form.quizCategory, form.minuteRow, verdict);
   const QString fileA = form.soundFileA;
   const QString fileB = expected.form == 1 ? QString() : form.soundFileB;
+  form.recordTypedJudgement(right, form.Text1->text());
   showVerdict(form, form.Label5(1), right, kWrongTypedMark);
   form.updateMissList(right ? kForgetMiss : kRememberMiss, static_cast<std::int16_t>(expected.form),
                       fileA, fileB);

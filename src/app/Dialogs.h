@@ -17,6 +17,8 @@ class Dialogs {
   virtual void critical(const QString& title, const QString& text) = 0;
   // Warning icon and an OK button: a request that could not be carried out.
   virtual void warning(const QString& title, const QString& text) = 0;
+  // Warning icon and an OK button, without waiting for it: the drill goes on meanwhile.
+  virtual void notice(const QString& title, const QString& text) = 0;
   // No icon; Yes, No and Cancel buttons.
   virtual Answer askYesNoCancel(const QString& title, const QString& text) = 0;
 };

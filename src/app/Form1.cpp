@@ -8,9 +8,15 @@ namespace lumora {
 
 Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
     : QWidget(parent),
-      Timer1([this] { Timer1_Timer(); }),
+      Timer1([this] { gate_.run([this] { Timer1_Timer(); }); }),
       applicationFolder_(std::move(applicationFolder)),
-      platform_(std::move(platform)) {
+      platform_(std::move(platform)),
+      record_(
+          std::make_unique<LearningRecord>(platform_.recordFile, [this](const RecordFault& fault) {
+            // Told by the record's writer: the window shows it on its own thread.
+            QMetaObject::invokeMethod(
+                this, [this, fault] { tellRecordFault(fault); }, Qt::QueuedConnection);
+          })) {
   createControls();
   connectEvents();
   installKeyboard(*this);
@@ -19,36 +25,45 @@ Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::connectEvents() {
-  connect(出題開始, &QPushButton::clicked, this, [this] { 出題開始_Click(); });
-  connect(再度再生, &QPushButton::clicked, this, [this] { 再度再生_Click(); });
-  connect(自動中止, &QPushButton::clicked, this, [this] { 自動中止_Click(); });
-  connect(学習終了, &QPushButton::clicked, this, [this] { 学習終了_Click(); });
+  // Every handler runs through the gate: one at a time, never inside a blocking recording.
+  const auto on = [this](auto* control, auto signal, std::function<void()> handler) {
+    connect(control, signal, this, [this, handler] { gate_.run(handler); });
+  };
+  on(出題開始, &QPushButton::clicked, [this] { 出題開始_Click(); });
+  on(再度再生, &QPushButton::clicked, [this] { 再度再生_Click(); });
+  on(ゆっくり再生, &QPushButton::clicked, [this] { ゆっくり再生_Click(); });
+  platform_.audio->setLateFaultHandler(
+      [this](const QString& path, RecordingFault fault) { tellRecordingFault(fault, path); });
+  on(自動中止, &QPushButton::clicked, [this] { 自動中止_Click(); });
+  on(学習終了, &QPushButton::clicked, [this] { 学習終了_Click(); });
+  on(学習記録, &QPushButton::clicked, [this] { 学習記録_Click(); });
   for (int i = 0; i < 3; ++i) {
-    connect(Command4(i), &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
-    connect(hint(i), &QPushButton::clicked, this, [this, i] { hint_Click(i); });
+    on(Command4(i), &QPushButton::clicked, [this, i] { Command4_Click(i); });
+    on(hint(i), &QPushButton::clicked, [this, i] { hint_Click(i); });
   }
-  connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(自動, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) 自動_Click();
+  on(Text1, &QLineEdit::textChanged, [this] { Text1_Change(); });
+  // An option's handler runs when it is set; the state is read as the handler runs.
+  on(自動, &QRadioButton::toggled, [this] {
+    if (自動->isChecked()) 自動_Click();
   });
-  connect(手動, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) 手動_Click();
+  on(手動, &QRadioButton::toggled, [this] {
+    if (手動->isChecked()) 手動_Click();
   });
-  connect(不正解分, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) 不正解分_Click();
+  on(不正解分, &QRadioButton::toggled, [this] {
+    if (不正解分->isChecked()) 不正解分_Click();
   });
   // Alone in its group, 時間制限 could be cleared by a click or an assistive tool's toggle.
   // Only the logic may clear it, and it lifts the group to do so.
   connect(時間制限(6), &QRadioButton::toggled, this, [this](bool on) {
     if (!on && 時間制限(6)->autoExclusive()) 時間制限(6)->setChecked(true);
   });
-  connect(出題数Combo(0), &QComboBox::editTextChanged, this, [this] { 出題数Combo_Change(0); });
-  connect(出題数Combo(0), &QComboBox::activated, this, [this] { 出題数Combo_Click(0); });
-  connect(制限時間Combo(1), &QComboBox::editTextChanged, this, [this] { 制限時間Combo_Change(1); });
-  connect(制限時間Combo(1), &QComboBox::activated, this, [this] { 制限時間Combo_Click(1); });
-  connect(不正解分リセット, &QPushButton::clicked, this, [this] { 不正解分リセット_Click(); });
-  connect(data_load, &QPushButton::clicked, this, [this] { data_load_Click(); });
-  connect(data_save, &QPushButton::clicked, this, [this] { data_save_Click(); });
+  on(出題数Combo(0), &QComboBox::editTextChanged, [this] { 出題数Combo_Change(0); });
+  on(出題数Combo(0), &QComboBox::activated, [this] { 出題数Combo_Click(0); });
+  on(制限時間Combo(1), &QComboBox::editTextChanged, [this] { 制限時間Combo_Change(1); });
+  on(制限時間Combo(1), &QComboBox::activated, [this] { 制限時間Combo_Click(1); });
+  on(不正解分リセット, &QPushButton::clicked, [this] { 不正解分リセット_Click(); });
+  on(data_load, &QPushButton::clicked, [this] { data_load_Click(); });
+  on(data_save, &QPushButton::clicked, [this] { data_save_Click(); });
 }
 
 }  // namespace lumora

@@ -12,14 +12,19 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
+#include "app/AnswerKeyGuard.h"
 #include "app/ControlArray.h"
 #include "app/Dialogs.h"
+#include "app/HandlerGate.h"
 #include "app/IntervalTimer.h"
 #include "data/RandomSource.h"
 #include "data/TableShapes.h"
 #include "data/Variant.h"
+#include "record/LearningRecord.h"
+#include "record/QuestionTrail.h"
 #include "sound/AudioOutput.h"
 
 namespace lumora {
@@ -30,7 +35,11 @@ struct Platform {
   std::unique_ptr<Dialogs> dialogs;
   std::unique_ptr<RandomSource> random;
   std::unique_ptr<Clock> clock;
+  // The learning record's file, or ":memory:" for one that lives as long as the window.
+  QString recordFile;
 };
+
+class RecordWindow;
 
 // The one window of the trainer. Its controls, its state and its event handlers are all
 // members: every handler works on them directly, one at a time, on the window's thread.
@@ -85,8 +94,10 @@ class Form1 : public QWidget {
 
   QPushButton* 出題開始;
   QPushButton* 再度再生;
+  QPushButton* ゆっくり再生;
   QPushButton* 自動中止;
   QPushButton* 学習終了;
+  QPushButton* 学習記録;
 
   // ---- Shared state ----------------------------------------------------------------
   QString soundDir;
@@ -126,10 +137,14 @@ class Form1 : public QWidget {
 
   // ---- Data files ------------------------------------------------------------------
   bool loadHardSoundTable();
-  bool loadSplitSoundTable();
+  // Why the minute table cannot be used, if it cannot; the learner has been told.
+  std::optional<QString> loadSplitSoundTable();
   void updateMissList(int operation, std::int16_t kind, const QString& fileA, const QString& fileB);
   void saveMissFile();
   void loadMissFile();
+  // Appends a question to the list as a wrong answer does; false when the list was full
+  // (the learner has been told).
+  bool rememberMiss(const MissQuestion& question);
   void 不正解分_Click();
   void 不正解分リセット_Click();
   void data_load_Click();
@@ -174,12 +189,29 @@ class Form1 : public QWidget {
   void Command4_Click(int index);
   void hint_Click(int index);
   void Text1_Change();
+  // When the answer keys may act; questions and verdicts tell it when they come.
+  AnswerKeyGuard& answerKeys() { return answerKeys_; }
 
   // ---- Sound -----------------------------------------------------------------------
-  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB);
+  void playQuestionSound(std::int16_t kind, const QString& fileA, const QString& fileB,
+                         PlaySpeed speed = PlaySpeed::normal);
   void playCorrectBuzzer();
   void playWrongBuzzer();
   void 再度再生_Click();
+  void ゆっくり再生_Click();
+  // Every replay of the current question, at either speed, passes here.
+  void replayQuestion(PlaySpeed speed);
+
+  // ---- Learning record -------------------------------------------------------------
+  // Each is one call from the routine that poses, replays, judges or ends a question.
+  void notePosedQuestion();
+  // Every way of hearing the question again counts here.
+  void countReplay();
+  void recordTypedJudgement(bool right, const QString& typed);
+  void recordButtonJudgement(bool right, int pressed);
+  void recordUnansweredQuestion();
+  void 学習記録_Click();
+  LearningRecord& learningRecord() { return *record_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -188,14 +220,26 @@ class Form1 : public QWidget {
   void createControls();
   void connectEvents();
 
-  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&);
-  void playRecording(PlayRequest request, const QString& path);
+  using PlayRequest = std::optional<RecordingFault> (AudioOutput::*)(const QString&, PlaySpeed);
+  // Whether the recording was played.
+  bool playRecording(PlayRequest request, const QString& path, PlaySpeed speed);
+  void tellRecordingFault(RecordingFault fault, const QString& path);
   bool closeRequestedMeanwhile();
   std::set<RecordingFault> recordingFaultsTold_;
   bool closeRequested_ = false;
 
+  void recordJudgement(Outcome outcome, const QString& given);
+  void tellRecordFault(const RecordFault& fault);
+  int practiseQuestions(const std::vector<MissQuestion>& questions);
+
   QString applicationFolder_;
   Platform platform_;
+  AnswerKeyGuard answerKeys_{*platform_.clock};
+  HandlerGate gate_{*this};
+  QuestionTrail questionTrail_;
+  RecordWindow* recordWindow_ = nullptr;
+  // Last, so that it is closed first: its writer may still tell a fault to this window.
+  std::unique_ptr<LearningRecord> record_;
 };
 
 }  // namespace lumora

@@ -144,8 +144,10 @@ void nameControls(Form1& form) {
       {form.テストモード, "テストモード"},
       {form.出題開始, "出題開始"},
       {form.再度再生, "再度再生"},
+      {form.ゆっくり再生, "ゆっくり再生"},
       {form.自動中止, "自動中止"},
       {form.学習終了, "学習終了"},
+      {form.学習記録, "学習記録"},
   };
   form.setObjectName(QStringLiteral("Form1"));
   for (const auto& [widget, name] : singles) widget->setObjectName(QString::fromUtf8(name));
@@ -302,12 +304,17 @@ void Form1::createControls() {
 
   showTitleInBlue(Frame1);
 
+  // Bottom left, first in the bottom row of the tab order.
+  学習記録 = button(this, QStringLiteral("学習記録"), {10, 472, 160, 40}, kPaleBlue);
   出題開始 =
       button(this, QStringLiteral("出題開始         "), {760, 468, 380, 48}, fromRgb(0x00FF00));
   出題開始->setFont(scaled(base, 1.5, true));
   出題開始->setAccessibleName(QStringLiteral("出題開始"));
   再度再生 = button(this, QStringLiteral("もう一度聞く"), {1020, 472, 116, 40}, kLightCyan);
   再度再生->raise();
+  ゆっくり再生 = button(this, QStringLiteral("ゆっくり"), {1020, 522, 116, 40}, kLightCyan);
+  ゆっくり再生->setAccessibleName(QStringLiteral("ゆっくりもう一度聞く"));
+  ゆっくり再生->setToolTip(QStringLiteral("0.7 倍の速さで、音の高さはそのままにもう一度聞く"));
   自動中止 = button(this, QStringLiteral("自動中止"), {760, 522, 200, 40}, kLightPink);
   学習終了 = button(this, QStringLiteral("学習終了"), {1190, 468, 150, 94}, fromRgb(0xFFC080));
   nameControls(*this);

@@ -9,6 +9,7 @@ class QtDialogs final : public Dialogs {
  public:
   void critical(const QString& title, const QString& text) override;
   void warning(const QString& title, const QString& text) override;
+  void notice(const QString& title, const QString& text) override;
   Answer askYesNoCancel(const QString& title, const QString& text) override;
 };
 

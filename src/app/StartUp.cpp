@@ -4,8 +4,8 @@
 
 #include "app/AppFolders.h"
 #include "app/Form1.h"
-#include "data/RecordingNames.h"
 #include "data/FileFault.h"
+#include "data/RecordingNames.h"
 #include "quiz/QuestionNumberCaption.h"
 
 namespace lumora {
@@ -20,6 +20,13 @@ void warnIfNoPictureFolder(const QString& imageDir, Dialogs& dialogs) {
                                  "難聴音の問題では、答のボタンに絵が出ません。\n")
                           .arg(names::kPictureFolder, imageDir) +
                       QString::fromUtf16(kDataCheckAdvice));
+}
+
+// Clock-time questions need the minute table; the box says why it cannot be ticked.
+void withoutClockTimes(QCheckBox& box, const QString& problem) {
+  box.setEnabled(false);
+  box.setToolTip(
+      QStringLiteral("分の表 %1 を直すまで選べません。\n%2").arg(names::kSplitSoundTable, problem));
 }
 
 }  // namespace
@@ -41,7 +48,8 @@ bool Form1::Form_Load() {
   hardSoundDir = dataFolder(applicationFolder_, names::kSoundFolder);
   splitTableDir = dataFolder(applicationFolder_, names::kSoundFolder);
 
-  if (!loadHardSoundTable() || !loadSplitSoundTable()) return false;
+  if (!loadHardSoundTable()) return false;
+  if (const auto problem = loadSplitSoundTable()) withoutClockTimes(*時間, *problem);
   warnIfNoPictureFolder(imageDir, *platform_.dialogs);
   return true;
 }
@@ -76,6 +84,7 @@ void Form1::学習終了_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
   closeRequested_ = true;
   Timer1.setEnabled(false);
+  gate_.close();
   QWidget::closeEvent(event);
 }
 

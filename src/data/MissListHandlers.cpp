@@ -15,17 +15,19 @@ QString missFilePath(const Form1& form) { return missFileFolder(form.soundDir) +
 void Form1::updateMissList(int operation, std::int16_t kind, const QString& fileA,
                            const QString& fileB) {
   if (operation == kRememberMiss) {
-    const MissQuestion question{quizCategory,  kind,         fileA,       fileB,
-                                currentAnswer, choiceValues, hardSoundRow};
-    if (appendMiss(missList, question) == AppendResult::Full) {
-      platform_.dialogs->warning(kApplicationTitle,
-                                 QStringLiteral("不正解分のデータが上限の %1 件に達しているため、"
-                                                "この問題は記録できませんでした。")
-                                     .arg(kMissCapacity));
-    }
+    rememberMiss({quizCategory, kind, fileA, fileB, currentAnswer, choiceValues, hardSoundRow});
   } else if (operation == kForgetMiss) {
     removeMiss(missList, fileA, fileB);
   }
+}
+
+bool Form1::rememberMiss(const MissQuestion& question) {
+  if (appendMiss(missList, question) != AppendResult::Full) return true;
+  platform_.dialogs->warning(kApplicationTitle,
+                             QStringLiteral("不正解分のデータが上限の %1 件に達しているため、"
+                                            "この問題は記録できませんでした。")
+                                 .arg(kMissCapacity));
+  return false;
 }
 
 void Form1::saveMissFile() {

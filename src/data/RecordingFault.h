@@ -11,6 +11,7 @@ enum class RecordingFault {
   empty,         // a file of no bytes
   damaged,       // cut off, or not a WAV file the player can decode
   beyondLimits,  // a WAV whose rate, length or size no recording of the trainer has
+  deviceFailed,  // decoded, but the sound device stopped taking samples
 };
 
 // The learner's message for a recording that could not be played, naming the file and the

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 
 namespace lumora {
 namespace {
@@ -11,19 +12,27 @@ struct WaveFormat {
   quint16 tag = 0;
   quint16 channels = 0;
   quint32 rate = 0;
-  quint32 byteRate = 0;
   quint16 blockAlign = 0;
 };
 
-// Formats whose every block holds one frame: plain and extensible PCM, float, A-law, mu-law.
-bool oneFramePerBlock(quint16 tag) {
-  return tag == 1 || tag == 3 || tag == 6 || tag == 7 || tag == 0xFFFE;
-}
+constexpr quint16 kExtensible = 0xFFFE;
 
-// Bytes of the data chunk per second of sound; 0 when the header cannot say.
-quint64 bytesPerSecond(const WaveFormat& format) {
-  if (oneFramePerBlock(format.tag)) return quint64{format.rate} * format.blockAlign;
-  return format.byteRate;
+// Formats whose every block holds one frame: plain PCM, float, A-law, mu-law.
+bool oneFramePerBlock(quint16 tag) { return tag == 1 || tag == 3 || tag == 6 || tag == 7; }
+
+// Microsoft and IMA ADPCM: four bits a sample, so a block of n bytes holds at most 2n
+// samples, however many its header claims.
+bool fourBitAdpcm(quint16 tag) { return tag == 2 || tag == 0x11; }
+
+// The frames a data chunk of `size` bytes can decode to, from the block layout alone: a
+// compressed file's declared byte rate is not trusted. Nothing when the player cannot
+// decode the format.
+std::optional<quint64> decodedFrames(const WaveFormat& format, quint64 size) {
+  if (format.channels == 0 || format.blockAlign == 0) return std::nullopt;
+  if (oneFramePerBlock(format.tag)) return size / format.blockAlign;
+  if (!fourBitAdpcm(format.tag)) return std::nullopt;
+  const quint64 blocks = (size + format.blockAlign - 1) / format.blockAlign;
+  return blocks * (2 * quint64{format.blockAlign} / format.channels);
 }
 
 quint32 u32At(const QByteArray& bytes, qsizetype offset) {
@@ -36,6 +45,9 @@ quint16 u16At(const QByteArray& bytes, qsizetype offset) {
 
 constexpr qsizetype kChunkHeader = 8;
 constexpr qsizetype kFormatFields = 16;
+// An extensible format names its real one in the first two bytes of its sub-format.
+constexpr qsizetype kExtensibleFields = 40;
+constexpr qsizetype kSubFormat = 24;
 
 }  // namespace
 
@@ -54,15 +66,20 @@ std::optional<RecordingFault> waveHeaderFault(const QByteArray& bytes) {
         return RecordingFault::damaged;
       }
       format = WaveFormat{u16At(bytes, body), u16At(bytes, body + 2), u32At(bytes, body + 4),
-                          u32At(bytes, body + 8), u16At(bytes, body + 12)};
+                          u16At(bytes, body + 12)};
+      if (format->tag == kExtensible) {
+        if (size < kExtensibleFields || body + kExtensibleFields > bytes.size()) {
+          return RecordingFault::damaged;
+        }
+        format->tag = u16At(bytes, body + kSubFormat);
+      }
       if (format->rate < kMinRecordingRate || format->rate > kMaxRecordingRate) {
         return RecordingFault::beyondLimits;
       }
     } else if (id == "data") {
-      if (!format || format->channels == 0 || bytesPerSecond(*format) == 0) {
-        return RecordingFault::damaged;
-      }
-      if (size > bytesPerSecond(*format) * kMaxRecordingSeconds) {
+      const auto frames = format ? decodedFrames(*format, size) : std::nullopt;
+      if (!frames) return RecordingFault::damaged;
+      if (*frames > quint64{format->rate} * kMaxRecordingSeconds) {
         return RecordingFault::beyondLimits;
       }
       if (size == 0 || body + static_cast<qsizetype>(size) > bytes.size()) {
@@ -82,7 +99,9 @@ std::variant<QByteArray, RecordingFault> readRecording(const QString& path) {
   if (info.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return RecordingFault::unreadable;
-  const QByteArray bytes = file.read(kMaxRecordingBytes + 1);
+  // read() takes all the memory it is asked for at once: ask for what the file holds, and a
+  // byte more to see whether it has grown past the limit meanwhile.
+  const QByteArray bytes = file.read(std::min(info.size(), kMaxRecordingBytes) + 1);
   if (bytes.size() > kMaxRecordingBytes) return RecordingFault::beyondLimits;
   if (const auto fault = waveHeaderFault(bytes)) return *fault;
   return bytes;

@@ -58,6 +58,9 @@ void Form1::nextAutoQuestion() {
   }
 }
 
-void Form1::Timer1_Timer() { nextAutoQuestion(); }
+void Form1::Timer1_Timer() {
+  recordUnansweredQuestion();
+  nextAutoQuestion();
+}
 
 }  // namespace lumora

@@ -45,6 +45,7 @@ void presentQuestion(Form1& form, const Question& question, DisplayStep step) {
   form.soundKind = question.soundKind;
   form.soundFileA = question.fileA;
   if (question.fileB) form.soundFileB = *question.fileB;
+  form.notePosedQuestion();
   form.playQuestionSound(form.soundKind, form.soundFileA, form.soundFileB);
   form.replaySoundKind = form.soundKind;
   form.replaySoundFileA = form.soundFileA;

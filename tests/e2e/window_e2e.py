@@ -26,9 +26,11 @@ from gi.repository import Atspi, GLib  # noqa: E402
 SOUND_FOLDER = "韓国語ヒヤリング音源"
 PICTURE_FOLDER = "ハングル画像"
 TIMEOUT = 20.0
+KEY_WAIT = 1.2  # longer than the answer keys wait after a question, a box key or a verdict
 
 SINO_RECORDING = re.compile(r"^漢数詞(\d{3})_00\.wav$")
 WEEKDAY_RECORDING = re.compile(r"^(.曜)\d_00\.wav$")
+HARD_RECORDING = re.compile(r"^難聴音(.+)_00\.wav$")
 
 
 class Failure(Exception):
@@ -150,7 +152,9 @@ class Window:
         self.sound_dir = os.path.join(app_dir, SOUND_FOLDER)
         self.files = OpenedFiles(self.sound_dir)
         self.audio = DiskAudio(os.path.join(app_dir, "audio.raw"))
-        env = dict(os.environ, SDL_DISKAUDIOFILE=self.audio.path)
+        # The learning record of each scenario's learner is kept beside its program.
+        env = dict(os.environ, SDL_DISKAUDIOFILE=self.audio.path,
+                   XDG_DATA_HOME=os.path.join(app_dir, "data"))
         self.process = subprocess.Popen([program], env=env, cwd=app_dir)
         self.verdicts = []
         LIVE_WINDOWS.append(self)
@@ -186,6 +190,11 @@ class Window:
 
     def keys(self, *names):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
+
+    def click(self, accessible):
+        box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2), "click", "1"], check=True)
 
     # ---- Finding controls ---------------------------------------------------------------
     def all(self, role, name=None, description=None, root=None):
@@ -329,8 +338,8 @@ def expect(condition, message):
 
 # ---- Scenarios ------------------------------------------------------------------------------
 def typed_right_wrong_and_replay(w):
-    """A number answered right after F5 and Ctrl+R replays mid-answer, Enter for the next
-    question, which is answered wrong."""
+    """A number answered right after F5, Ctrl+R and Shift+F5 (slow) replays mid-answer, Enter
+    for the next question, which is answered wrong."""
     w.tick("漢数字", "手動", "ランダム")
     since = w.files.mark()
     offset = w.audio.size()
@@ -344,7 +353,7 @@ def typed_right_wrong_and_replay(w):
     half = answer[0] if len(answer) > 1 else " "
     w.keys("space" if half == " " else half)
     wait_for(lambda: w.typed_text() == half, "half an answer typed")
-    for replay in ("F5", "ctrl+r"):
+    for replay in ("F5", "ctrl+r", "shift+F5"):
         wait_for(lambda: w.audio.silent_for(0.6), "the recording to end")
         offset = w.audio.size()
         w.keys(replay)
@@ -359,6 +368,7 @@ def typed_right_wrong_and_replay(w):
     expect(w.typed_text() == "", "answer box emptied")
     expect(w.value("不正解問数") == "0問", "no wrong answer counted")
 
+    time.sleep(KEY_WAIT)
     w.keys("Return")
     wait_for(lambda: w.result_label.description == "", "the next question asked by Enter")
     name, description = w.answer_wrong()
@@ -389,14 +399,46 @@ def weekday_by_key(w):
     expect(option == names[other], "Alt plays the option of its button")
 
     count = w.verdict_count()
+    time.sleep(KEY_WAIT)
     w.keys(str(right + 1))
     name, description = w.next_verdict(count, "the weekday verdict")
     expect(name == "選択肢%dの結果" % (right + 1), "the pressed button marked: " + name)
     expect(description == "〇 正解 " + weekday, "weekday verdict announced: " + description)
 
     mark = w.one(pyatspi.ROLE_LABEL, "選択肢%dの結果" % (right + 1))
+    time.sleep(KEY_WAIT)
     w.keys("Return")
     wait_for(lambda: mark.description == "", "the next question asked by Enter on a button")
+
+
+def digit_meant_for_a_box(w):
+    """A digit straight after a key into a box that lost the focus answers nothing."""
+    w.tick("曜日", "手動", "ランダム")
+    since = w.files.mark()
+    w.start()
+    w.files.next_matching(WEEKDAY_RECORDING, since, "the weekday recording")
+    w.click(w.one(pyatspi.ROLE_TEXT, "出題数"))
+    count = w.verdict_count()
+    w.keys("1", "Tab", "Tab", "2")
+    wait_for(lambda: w.focused(w.one(pyatspi.ROLE_RADIO_BUTTON, "不正解分")), "the focus moved")
+    time.sleep(0.5)
+    expect(w.verdict_count() == count, "no verdict on a digit meant for a box")
+
+
+def enter_right_after_a_verdict(w):
+    """A habitual Enter straight after a wrong answer leaves the verdict on screen."""
+    w.tick("漢数字", "手動", "ランダム")
+    since = w.files.mark()
+    w.start()
+    n = sino_value(w.files.next_matching(SINO_RECORDING, since, "the recording"))
+    wait_for(lambda: w.focused(w.text1), "the focus on the answer box")
+    w.focus_x()
+    count = w.verdict_count()
+    w.keys(*("0" * len(str(n))), "Return")
+    verdict = w.next_verdict(count, "the verdict on a wrong answer")[1]
+    time.sleep(0.5)
+    expect(w.result_label.description == verdict == "X 正解 %d" % n, "the verdict stays")
+    expect(w.value("正解") == str(n), "the right answer stays")
 
 
 def timed_run(w):
@@ -486,7 +528,64 @@ def no_category_message(w):
     wait_for(lambda: message() is None, "the message closed")
 
 
-SCENARIOS = [typed_right_wrong_and_replay, weekday_by_key, timed_run, no_category_message]
+def learning_record_after_a_restart(program, app_dir):
+    """Four hard-to-hear questions answered right, wrong, right, wrong by their keys; after a
+    restart Ctrl+L opens 学習記録, whose figures and confusion table say exactly that."""
+    first = Window(program, app_dir)
+    answered = []  # (options, played, chosen)
+    try:
+        first.tick("難聴音", "手動", "ランダム")
+        buttons = first.answer_buttons()
+        for question, right in enumerate((True, False, True, False)):
+            since = first.files.mark()
+            first.start()
+            played = first.files.next_matching(HARD_RECORDING, since, "the syllable").group(1)
+            wait_for(lambda: played in [b.name for b in buttons], "the options shown")
+            options = tuple(b.name for b in buttons)
+            index = options.index(played) if right else (options.index(played) + 1) % 3
+            first.focus_x()
+            count = first.verdict_count()
+            time.sleep(KEY_WAIT)
+            first.keys(str(index + 1))
+            description = first.next_verdict(count, "verdict %d" % question)[1]
+            expect(description.startswith("〇" if right else "Ｘ"), "verdict: " + description)
+            answered.append((options, played, options[index]))
+        first.quit_by_button()
+    finally:
+        first.close()
+
+    second = Window(program, app_dir)
+    try:
+        second.keys("ctrl+l")
+
+        def record_window():
+            return next((top for top in second.app if top and top.name == "学習記録"), None)
+
+        window = wait_for(record_window, "the 学習記録 window opened by Ctrl+L")
+        summary = wait_for(lambda: second.all(pyatspi.ROLE_LABEL, description="成績のまとめ",
+                                              root=window), "the summary")[0]
+        expect(summary.name.startswith("回答 4問（正解 2問・不正解 2問）　正解率 50%"),
+               "the figures: " + summary.name)
+        tab = second.all(pyatspi.ROLE_PAGE_TAB, "聞き分け", root=window)[0]
+        second.press(tab)
+        table = wait_for(lambda: [t for t in second.all(pyatspi.ROLE_TABLE, root=window)
+                                  if t.name.startswith("難聴音の聞き分け ")], "the table")[0]
+        options = tuple(table.name.split(" ", 1)[1].split("・"))
+        cells = table.queryTable()
+        for p, played in enumerate(options):
+            chosen = [c for o, pl, c in answered if o == options and pl == played]
+            for c, option in enumerate(options):
+                count = chosen.count(option)
+                share = round(100 * count / len(chosen)) if chosen else 0
+                shown = cells.getAccessibleAt(p, c).name
+                expect(shown == "%d（%d%%）" % (count, share),
+                       "%s played, %s chosen: %r" % (played, option, shown))
+    finally:
+        second.close()
+
+
+SCENARIOS = [typed_right_wrong_and_replay, weekday_by_key, digit_meant_for_a_box,
+             enter_right_after_a_verdict, timed_run, no_category_message]
 
 
 def prepare_app_dir(program, root):
@@ -519,6 +618,7 @@ def main():
     with tempfile.TemporaryDirectory() as root:
         cases = [(s.__name__, s, True) for s in SCENARIOS]
         cases.append(("saved_list_survives_a_restart", saved_list_survives_a_restart, False))
+        cases.append(("learning_record_after_a_restart", learning_record_after_a_restart, False))
         chosen = sys.argv[2:]  # names of scenarios to run alone
         cases = [c for c in cases if not chosen or c[0] in chosen]
         for name, scenario, in_one_window in cases:

@@ -8,8 +8,10 @@
 namespace lumora::testing {
 namespace {
 
-// The question's own sound, played and kept for replay as a generator does.
+// The question's own sound, noted for the record, played and kept for replay as a generator
+// does.
 void playAndKeep(Form1& form) {
+  form.notePosedQuestion();
   form.playQuestionSound(form.soundKind, form.soundFileA, form.soundFileB);
   form.replaySoundKind = form.soundKind;
   form.replaySoundFileA = form.soundFileA;

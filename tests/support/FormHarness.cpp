@@ -39,7 +39,10 @@ FormHarness::FormHarness(bool load) {
 
   Platform platform;
   platform.audio = std::make_unique<FakeAudio>(sounds);
-  platform.clock = std::make_unique<FakeClock>(sounds);
+  auto fakeClock = std::make_unique<FakeClock>(sounds);
+  clock = fakeClock.get();
+  platform.clock = std::move(fakeClock);
+  platform.recordFile = QStringLiteral(":memory:");
   auto fakeDialogs = std::make_unique<FakeDialogs>();
   dialogs = fakeDialogs.get();
   platform.dialogs = std::move(fakeDialogs);

@@ -29,6 +29,7 @@ class FormHarness {
   SoundLog sounds;
   FakeDialogs* dialogs = nullptr;
   ScriptedRandom* random = nullptr;
+  FakeClock* clock = nullptr;
 
  private:
   QTemporaryDir dir_;
