@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus-daemon
   clang-14 libclang-rt-14-dev
   libsndfile1-dev libsamplerate0-dev libebur128-dev
-  libaubio-dev
+  libaubio-dev praat
   libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   dpkg-dev file lintian desktop-file-utils appstream
 )

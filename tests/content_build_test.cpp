@@ -56,13 +56,11 @@ Pcm fakeSpeech(const QString& korean, double pitchFactor = 1.0) {
   return sound;
 }
 
-constexpr double kLowPitchFactor = 0.8;
-
-const SpeechSource kFakeSpeech = [](const QString& korean, Pitch pitch) {
-  return fakeSpeech(korean, pitch == Pitch::Low ? kLowPitchFactor : 1.0);
+const SpeechSource kFakeSpeech = [](const Utterance& utterance) {
+  return fakeSpeech(utterance.spoken);
 };
-const SpeechSource kOtherFakeSpeech = [](const QString& korean, Pitch) {
-  return fakeSpeech(korean, 1.5);
+const SpeechSource kOtherFakeSpeech = [](const Utterance& utterance) {
+  return fakeSpeech(utterance.spoken, 1.5);
 };
 
 QByteArray readAll(const QString& path) {
@@ -106,20 +104,18 @@ TEST_F(ContentBuildTest, WritesEveryFileOfTheList) {
   EXPECT_TRUE(report.kept.isEmpty());
 }
 
-TEST_F(ContentBuildTest, SpeaksWhatTheListSaysToSpeakAndLaxSyllablesLow) {
+TEST_F(ContentBuildTest, SpeaksTheListsPhonemesOrThoseOfThePronunciation) {
   ContentList list = smallList();
-  list.recordings[1].spokenAs = QStringLiteral("[[i]]");
-  list.syllables[0].spokenAs = QStringLiteral("[[k'a]]");
+  list.recordings[1].spokenAs = QStringLiteral("이 [[i]]");
+  list.syllables[0].spokenAs = QStringLiteral("카");
   build(list);
-  const auto spoken = [](const char* text, double pitchFactor = 1.0) {
-    return withGeneratorTag(spokenRecording(fakeSpeech(QString::fromUtf8(text), pitchFactor)));
+  const auto spoken = [](const char* phonemes) {
+    return withGeneratorTag(spokenRecording(fakeSpeech(QString::fromUtf8(phonemes))));
   };
-  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), spoken("일"));
+  EXPECT_EQ(readAll(sound(names::sinoNumber(1))), spoken("[['iL]]"));
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))), spoken("[[i]]"));
-  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("ga")))),
-            spoken("[[k'a]]", kLowPitchFactor));
-  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("ka")))), spoken("카"));
-  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("kka")))), spoken("까"));
+  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("ga")))), spoken("[[kh'a]]"));
+  EXPECT_EQ(readAll(sound(names::hardSound(QStringLiteral("kka")))), spoken("[[q-'a]]"));
 }
 
 TEST_F(ContentBuildTest, RebuildWithTheSameListChangesNothing) {
@@ -150,7 +146,7 @@ TEST_F(ContentBuildTest, RebuildLeavesTheLearnersMissFileAndReplacedFilesUntouch
   EXPECT_EQ(report.kept.size(), 2);
   // Nothing the build wrote itself is frozen: a changed voice still reaches the others.
   EXPECT_EQ(readAll(sound(names::sinoNumber(2))),
-            withGeneratorTag(spokenRecording(fakeSpeech(QStringLiteral("이"), 1.5))));
+            withGeneratorTag(spokenRecording(fakeSpeech(QStringLiteral("[['i]]"), 1.5))));
 
   build(smallList(), kOtherFakeSpeech);
   EXPECT_EQ(readAll(sound(names::sinoNumber(1))), teacherVoice);

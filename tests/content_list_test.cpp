@@ -176,15 +176,21 @@ QStringList validLines() {
 TEST(ContentListParse, ReadsEveryKindOfRecord) {
   QStringList lines = validLines();
   lines.append(QStringLiteral("recording\t漢数詞016_00.wav\t십육\t심뉵"));
-  lines.append(QStringLiteral("syllable\tssa\t싸\t[[ss'a]]"));
+  lines.append(QStringLiteral("syllable\tssa\t싸\t[[s-'a]]"));
+  lines.append(QStringLiteral("exception\t漢数詞016_00.wav\trise\tbecause"));
   const ContentList list = parseContentList(lines.join(u'\n'));
   const std::vector<Utterance> spoken = utterances(list);
   ASSERT_EQ(spoken.size(), 2u + 16 + 4);
-  EXPECT_EQ(spoken[0].spoken, QStringLiteral("일"));
+  EXPECT_EQ(spoken[0].pronunciation, QStringLiteral("일"));
+  EXPECT_EQ(spoken[0].spoken, QStringLiteral("[['iL]]"));
   EXPECT_EQ(spoken[1].text, QStringLiteral("십육"));
-  EXPECT_EQ(spoken[1].spoken, QStringLiteral("심뉵"));
+  EXPECT_EQ(spoken[1].pronunciation, QStringLiteral("심뉵"));
+  EXPECT_EQ(spoken[1].spoken, QStringLiteral("[[s'imnjuq]]"));
   EXPECT_EQ(spoken.back().fileName, names::hardSound(QStringLiteral("ssa")));
-  EXPECT_EQ(spoken.back().spoken, QStringLiteral("[[ss'a]]"));
+  EXPECT_EQ(spoken.back().pronunciation, QStringLiteral("싸"));
+  EXPECT_EQ(spoken.back().spoken, QStringLiteral("[[s-'a]]"));
+  EXPECT_EQ(exceptionReason(list, names::sinoNumber(16), QStringLiteral("rise")),
+            QStringLiteral("because"));
   EXPECT_TRUE(spoken.back().syllable);
   EXPECT_FALSE(spoken[1].syllable);
   ASSERT_EQ(list.recordings.size(), 2u);
@@ -246,7 +252,11 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"unknown syllable", 22, "confusable\t1\t1\t1\tga\tka\tgga", "\"gga\" is not"},
         BrokenCase{"no answer flag", 22, "confusable\t0\t0\t0\tga\tka\tkka", "every answer flag"},
         BrokenCase{"no confusable row", 22, "# none", "0 confusable rows"},
-        BrokenCase{"same file twice", 0, "recording\t分00_00.wav\t영", "written twice"}));
+        BrokenCase{"same file twice", 0, "recording\t分00_00.wav\t영", "written twice"},
+        BrokenCase{"unknown target", 0, "exception\t漢数詞001_00.wav\tloud\twhy",
+                   "\"loud\" is not a target"},
+        BrokenCase{"exception for no file", 0, "exception\t漢数詞002_00.wav\trise\twhy",
+                   "line 23: 漢数詞002_00.wav is not a spoken file"}));
 
 }  // namespace
 }  // namespace lumora::contentgen

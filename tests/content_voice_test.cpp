@@ -4,6 +4,7 @@
 #include <QHash>
 #include <algorithm>
 
+#include "AcousticCheck.h"
 #include "ContentList.h"
 #include "EspeakSpeech.h"
 #include "RowFigures.h"
@@ -57,10 +58,10 @@ constexpr double kAudibleDistance = 2.5;
 constexpr double kLaxPitchRatio = 0.85;
 
 // Index of the row member of the series; nullopt unless exactly one member has it.
-std::optional<std::size_t> memberOf(const RowFigures& row, OnsetSeries series) {
-  if (std::count(row.series.begin(), row.series.end(), series) != 1) return std::nullopt;
-  return static_cast<std::size_t>(std::find(row.series.begin(), row.series.end(), series) -
-                                  row.series.begin());
+std::optional<std::size_t> memberOf(const RowFigures& row, Onset onset) {
+  if (std::count(row.onsetKinds.begin(), row.onsetKinds.end(), onset) != 1) return std::nullopt;
+  return static_cast<std::size_t>(std::find(row.onsetKinds.begin(), row.onsetKinds.end(), onset) -
+                                  row.onsetKinds.begin());
 }
 
 TEST(Voice, EveryHardToHearRowSoundsThreeWays) {
@@ -71,9 +72,9 @@ TEST(Voice, EveryHardToHearRowSoundsThreeWays) {
     SCOPED_TRACE(QStringList(row.names.begin(), row.names.end()).join(u' ').toStdString());
     ASSERT_TRUE(row.unreadable.isEmpty());
     for (const double distance : row.distances) EXPECT_GT(distance, kAudibleDistance);
-    const auto lax = memberOf(row, OnsetSeries::Lax);
-    const auto aspirated = memberOf(row, OnsetSeries::Aspirated);
-    const auto tense = memberOf(row, OnsetSeries::Tense);
+    const auto lax = memberOf(row, Onset::Lax);
+    const auto aspirated = memberOf(row, Onset::Aspirated);
+    const auto tense = memberOf(row, Onset::Tense);
     if (!lax || !aspirated || !tense) continue;
     ++stopRows;
     const auto pitch = [&](std::size_t member) { return row.onsets[member].pitchHz; };
@@ -85,6 +86,32 @@ TEST(Voice, EveryHardToHearRowSoundsThreeWays) {
     EXPECT_GT(voiceless(*aspirated), voiceless(*tense));
   }
   EXPECT_GE(stopRows, 6);  // 가 다 바 자 고 두
+  const auto hiss = hissContrast(rows);
+  ASSERT_TRUE(hiss.has_value());
+  EXPECT_GE(hiss->plainTense, hiss->closestStops);
+}
+
+// Every sound of every recording the build made meets its acoustic target, or the content
+// list says why this voice cannot; and every target is heard somewhere.
+TEST(Voice, EveryRecordingMeetsTheAcousticTargets) {
+  EspeakSpeech speech;
+  std::vector<Speech> renderings;
+  for (const Utterance& utterance : utterances(shippedList())) {
+    renderings.push_back(speech.speak(utterance.spoken));
+  }
+  const std::vector<Finding> findings = checkRecordings(
+      shippedList(), QStringLiteral(LUMORA_GENERATED_APP_DIR) + u'/' + names::kSoundFolder,
+      renderings);
+  const VoiceReference voice = voiceReference(findings);
+  std::array<int, kTargets> sounds{};
+  for (const Finding& finding : findings) {
+    ++sounds[static_cast<std::size_t>(finding.target)];
+    EXPECT_TRUE(meetsTarget(finding, voice) || !finding.exception.isEmpty())
+        << finding.file.toStdString() << ' ' << finding.where.toStdString() << ": "
+        << finding.figures[0] << ' ' << finding.figures[1] << ' ' << finding.figures[2]
+        << (finding.measured ? "" : " (not found)");
+  }
+  for (int target = 0; target < kTargets; ++target) EXPECT_GT(sounds[target], 0) << target;
 }
 
 }  // namespace

@@ -31,9 +31,7 @@ BuildReport buildContent(const ContentList& list, const QString& appFolder,
     files.put(names::kSoundFolder + u'/' + name, bytes);
   };
   for (const Utterance& utterance : utterances(list)) {
-    const bool low = utterance.syllable && onsetSeries(utterance.text) == OnsetSeries::Lax;
-    putSound(utterance.fileName,
-             spokenRecording(speak(utterance.spoken, low ? Pitch::Low : Pitch::Normal)));
+    putSound(utterance.fileName, spokenRecording(speak(utterance)));
   }
   for (const Syllable& syllable : list.syllables) {
     files.put(names::kPictureFolder + u'/' + names::picture(syllable.name),

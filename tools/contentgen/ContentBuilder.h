@@ -5,13 +5,12 @@
 
 #include "ContentList.h"
 #include "GeneratedFiles.h"
-#include "OnsetSeries.h"
 #include "Pcm.h"
 
 namespace lumora::contentgen {
 
-// Turns Korean text (or phonemes in [[ ]]) into untrimmed speech on the given pitch.
-using SpeechSource = std::function<Pcm(const QString& spoken, Pitch pitch)>;
+// The untrimmed speech of an utterance.
+using SpeechSource = std::function<Pcm(const Utterance& utterance)>;
 
 // Silence kept before and after the speech, so neither the onset nor the fade is clipped.
 inline constexpr double kSpeechMarginSeconds = 0.005;
@@ -27,8 +26,7 @@ inline QByteArray spokenRecording(const Pcm& speech) { return shippedSpeech(spee
 
 // Builds the sound folder and the picture folder of the application folder from the list:
 // every recording, the minute and syllable recordings, the syllable pictures, both buzzers
-// and both tables. Each recording says its spoken text; syllables with a lax onset are low. Files
-// replaced by someone else are left alone (GeneratedFiles).
+// and both tables. Files replaced by someone else are left alone (GeneratedFiles).
 BuildReport buildContent(const ContentList& list, const QString& appFolder,
                          const SpeechSource& speak);
 

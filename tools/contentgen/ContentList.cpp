@@ -4,7 +4,9 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "AcousticCheck.h"
 #include "ContentError.h"
+#include "KoreanPhonemes.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
 
@@ -34,6 +36,13 @@ class Parser {
     } else if (kind == u"confusable") {
       expectFields(fields, 7, 7);
       list_.confusableRows.push_back(confusableRow(fields));
+    } else if (kind == u"exception") {
+      expectFields(fields, 4, 4);
+      if (!isTargetKey(text(fields[2]))) {
+        fail(QStringLiteral("\"%1\" is not a target of the acoustic check").arg(fields[2]));
+      }
+      exceptionLines_.push_back(lineNumber);
+      list_.exceptions.push_back({text(fields[1]), text(fields[2]), text(fields[3])});
     } else {
       fail(QStringLiteral("unknown record kind \"%1\"").arg(kind));
     }
@@ -45,6 +54,7 @@ class Parser {
     checkSyllables();
     checkConfusableRows();
     checkUniqueSoundFiles();
+    checkExceptions();
     return std::move(list_);
   }
 
@@ -173,17 +183,48 @@ class Parser {
     }
   }
 
+  void checkExceptions() {
+    QSet<QString> spoken;
+    for (const Utterance& utterance : utterances(list_)) spoken.insert(utterance.fileName);
+    for (std::size_t i = 0; i < list_.exceptions.size(); ++i) {
+      lineNumber_ = exceptionLines_[i];
+      const QString& file = list_.exceptions[i].fileName;
+      if (!spoken.contains(file))
+        fail(QStringLiteral("%1 is not a spoken file of the list").arg(file));
+    }
+  }
+
   ContentList list_;
+  std::vector<int> exceptionLines_;  // where each exception stands
   int lineNumber_ = 0;
 };
 
 }  // namespace
 
+QString exceptionReason(const ContentList& list, const QString& fileName, const QString& target) {
+  for (const Exception& exception : list.exceptions) {
+    if (exception.fileName == fileName && exception.target == target) return exception.reason;
+  }
+  return {};
+}
+
+QString pronunciationOf(const QString& text, const QString& spokenAs) {
+  const QString hangul = spokenAs.section(QStringLiteral("[["), 0, 0).trimmed();
+  return hangul.isEmpty() ? text : hangul;
+}
+
+QString voiceInputOf(const QString& text, const QString& spokenAs) {
+  const qsizetype phonemes = spokenAs.indexOf(QStringLiteral("[["));
+  if (phonemes >= 0) return spokenAs.mid(phonemes);
+  return QStringLiteral("[[%1]]").arg(espeakPhonemes(pronunciationOf(text, spokenAs)));
+}
+
 std::vector<Utterance> utterances(const ContentList& list) {
   std::vector<Utterance> all;
   const auto add = [&](const QString& fileName, const QString& text, const QString& spokenAs,
                        bool syllable) {
-    all.push_back({fileName, text, spokenAs.isEmpty() ? text : spokenAs, syllable});
+    all.push_back(
+        {fileName, text, pronunciationOf(text, spokenAs), voiceInputOf(text, spokenAs), syllable});
   };
   for (const Recording& recording : list.recordings)
     add(recording.fileName, recording.korean, recording.spokenAs, false);

@@ -14,31 +14,31 @@ namespace {
 // Slower than the engine's default of 175 words a minute: the listeners are learners.
 constexpr int kWordsPerMinute = 140;
 
-// The engine's pitch setting (0 to 100) for each pitch; the low one starts the vowel about a
-// fifth lower than the normal one.
-constexpr int kNormalPitch = 50;
-constexpr int kLowPitch = 25;
-
-// The engine hands over its samples in pieces; each speak() call passes its Pcm along.
+// The engine hands over its samples in pieces, with the phonemes that start in them; each
+// speak() call passes its Speech along.
 int collectSamples(short* samples, int count, espeak_EVENT* events) {
-  auto* sound = static_cast<Pcm*>(events->user_data);
-  if (samples != nullptr) sound->samples.insert(sound->samples.end(), samples, samples + count);
+  auto* speech = static_cast<Speech*>(events->user_data);
+  for (const espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
+    if (event->type != espeakEVENT_PHONEME) continue;
+    const auto sample = static_cast<std::size_t>(event->audio_position) *
+                        static_cast<std::size_t>(speech->sound.sampleRate) / 1000;
+    speech->marks.push_back(
+        {QString::fromUtf8(event->id.string, qstrnlen(event->id.string, 8)), sample});
+  }
+  auto& sound = speech->sound.samples;
+  if (samples != nullptr) sound.insert(sound.end(), samples, samples + count);
   return 0;  // go on synthesizing
 }
 
 // The engine starts once per process and stops at exit: espeak-ng 1.51 hangs when it is
-// stopped a second time after a restart.
+// stopped a second time after a restart. It reports where each phoneme starts, which only
+// this older way of starting it can ask for.
 class Engine {
  public:
   Engine() {
-    espeak_ng_InitializePath(nullptr);
-    espeak_ng_ERROR_CONTEXT context = nullptr;
-    if (espeak_ng_Initialize(&context) != ENS_OK) {
-      espeak_ng_ClearErrorContext(&context);
+    if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                          espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT) <= 0) {
       throw ContentError(QStringLiteral("espeak-ng cannot start: is espeak-ng-data installed?"));
-    }
-    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
-      throw ContentError(QStringLiteral("espeak-ng cannot synthesize into memory"));
     }
   }
   ~Engine() { espeak_ng_Terminate(); }
@@ -83,18 +83,18 @@ EspeakSpeech::EspeakSpeech() {
   }
   espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
   espeak_SetSynthCallback(collectSamples);
-  sound_.sampleRate = espeak_ng_GetSampleRate();
+  speech_.sound.sampleRate = espeak_ng_GetSampleRate();
 }
 
-Pcm EspeakSpeech::speak(const QString& korean, Pitch pitch) {
-  sound_.samples.clear();
-  espeak_SetParameter(espeakPITCH, pitch == Pitch::Low ? kLowPitch : kNormalPitch, 0);
+Speech EspeakSpeech::speak(const QString& korean) {
+  speech_.sound.samples.clear();
+  speech_.marks.clear();
   const QByteArray utf8 = korean.toUtf8();
   const espeak_ERROR result = espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                           espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &sound_);
+                                           espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &speech_);
   if (result != EE_OK)
     throw ContentError(QStringLiteral("espeak-ng cannot say \"%1\"").arg(korean));
-  return sound_;
+  return speech_;
 }
 
 QString EspeakSpeech::phonemes(const QString& korean) {

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-#include "OnsetSeries.h"
-#include "Pcm.h"
+#include "Speech.h"
 
 namespace lumora::contentgen {
 
@@ -17,14 +16,14 @@ class EspeakSpeech {
   EspeakSpeech(const EspeakSpeech&) = delete;
   EspeakSpeech& operator=(const EspeakSpeech&) = delete;
 
-  // The spoken text, untrimmed, at the engine's sample rate.
-  Pcm speak(const QString& korean, Pitch pitch = Pitch::Normal);
+  // The spoken text, untrimmed, at the engine's sample rate, with where each phoneme starts.
+  Speech speak(const QString& korean);
 
   // The phonemes the voice speaks for the text, as `espeak-ng -x` shows them.
   QString phonemes(const QString& korean);
 
  private:
-  Pcm sound_;  // filled by the engine's callback during speak()
+  Speech speech_;  // filled by the engine's callback during speak()
 };
 
 }  // namespace lumora::contentgen

@@ -16,22 +16,23 @@ struct ScriptLine {
   QString category;  // 漢数詞, 固有数詞, 月, 日, 曜日, 時, 分, 番目, 難聴音, or その他
   QString fileName;  // in the sound folder
   QString korean;
-  QString meaning;  // Japanese, derived from the category and the number in the name
-  QString howToSay;
+  QString meaning;   // Japanese, derived from the category and the number in the name
+  QString howToSay;  // howToSay() of the recording
 };
 
 // Every recording of the list, in list order: the recordings, the minutes, the syllables.
 std::vector<ScriptLine> scriptLines(const ContentList& list);
 
-// The same lines in the order the script shows them: grouped by category, the categories in
-// order of first appearance.
+// The same lines in the order a teacher records them: grouped by category, the categories in
+// order of first appearance, the hard-to-hear syllables row by row.
 std::vector<ScriptLine> scriptOrder(const ContentList& list);
 
 // What the script says of a category before its lines (HTML), or empty: how the two-part
 // questions and the hard-to-hear rows are recorded.
 QString categoryNote(const QString& category);
 
-// The script as a UTF-8 HTML page, one section per category in order of first appearance.
+// The script as a UTF-8 HTML page, one section per category in order of first appearance;
+// the hard-to-hear syllables are shown row by row, as the quiz asks them.
 QByteArray recordingScript(const ContentList& list);
 
 }  // namespace lumora::contentgen

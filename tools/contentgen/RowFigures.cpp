@@ -1,6 +1,6 @@
 #include "RowFigures.h"
 
-#include <QFile>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 
@@ -9,12 +9,6 @@
 
 namespace lumora::contentgen {
 namespace {
-
-std::optional<Pcm> readSpeech(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return decodeWave(file.readAll());
-}
 
 QString hangulOf(const ContentList& list, const QString& name) {
   const auto found = std::find_if(list.syllables.begin(), list.syllables.end(),
@@ -30,10 +24,10 @@ std::optional<double> laxPitchDrop(const RowFigures& row) {
   int aspirated = 0;
   int tense = 0;
   for (std::size_t i = 0; i < 3; ++i) {
-    if (row.series[i] == OnsetSeries::Lax) lax = row.onsets[i].pitchHz;
-    aspirated += row.series[i] == OnsetSeries::Aspirated;
-    tense += row.series[i] == OnsetSeries::Tense;
-    if (row.series[i] != OnsetSeries::Lax) {
+    if (row.onsetKinds[i] == Onset::Lax) lax = row.onsets[i].pitchHz;
+    aspirated += row.onsetKinds[i] == Onset::Aspirated;
+    tense += row.onsetKinds[i] == Onset::Tense;
+    if (row.onsetKinds[i] != Onset::Lax) {
       others = others == 0 ? row.onsets[i].pitchHz : std::min(others, row.onsets[i].pitchHz);
     }
   }
@@ -50,9 +44,9 @@ std::vector<RowFigures> measureConfusableRows(const ContentList& list, const QSt
     row.names = confusable.names;
     std::array<Pcm, 3> sounds;
     for (std::size_t i = 0; i < 3; ++i) {
-      row.series[i] = onsetSeries(hangulOf(list, row.names[i]));
+      row.onsetKinds[i] = firstOnset(hangulOf(list, row.names[i]));
       const QString file = names::hardSound(row.names[i]);
-      std::optional<Pcm> sound = readSpeech(soundFolder + u'/' + file);
+      std::optional<Pcm> sound = readRecording(soundFolder + u'/' + file);
       if (!sound) {
         row.unreadable = file;
         break;
@@ -69,6 +63,27 @@ std::vector<RowFigures> measureConfusableRows(const ContentList& list, const QSt
     rows.push_back(std::move(row));
   }
   return rows;
+}
+
+std::optional<HissContrast> hissContrast(const std::vector<RowFigures>& rows) {
+  const auto isStop = [](Onset onset) {
+    return onset == Onset::Lax || onset == Onset::Aspirated || onset == Onset::Tense;
+  };
+  std::optional<double> plainTense;
+  std::optional<double> closestStops;
+  for (const RowFigures& row : rows) {
+    if (!row.unreadable.isEmpty()) continue;
+    for (std::size_t p = 0; p < kRowPairs.size(); ++p) {
+      const Onset a = row.onsetKinds[static_cast<std::size_t>(kRowPairs[p].first)];
+      const Onset b = row.onsetKinds[static_cast<std::size_t>(kRowPairs[p].second)];
+      const double distance = row.distances[p];
+      if (std::minmax(a, b) == std::minmax(Onset::PlainS, Onset::TenseS)) plainTense = distance;
+      if (isStop(a) && isStop(b))
+        closestStops = std::min(closestStops.value_or(distance), distance);
+    }
+  }
+  if (!plainTense || !closestStops) return std::nullopt;
+  return HissContrast{*plainTense, *closestStops};
 }
 
 QString formatRowFigures(const std::vector<RowFigures>& rows) {
@@ -95,6 +110,11 @@ QString formatRowFigures(const std::vector<RowFigures>& rows) {
       line += QStringLiteral("  lax %1% lower").arg(*drop, 0, 'f', 0);
     }
     text += line + u'\n';
+  }
+  if (const auto contrast = hissContrast(rows)) {
+    text += QStringLiteral("ㅅ against ㅆ: distance %1; the closest pair of stops: %2\n")
+                .arg(contrast->plainTense, 0, 'f', 1)
+                .arg(contrast->closestStops, 0, 'f', 1);
   }
   return text;
 }

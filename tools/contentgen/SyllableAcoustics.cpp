@@ -1,12 +1,13 @@
 #include "SyllableAcoustics.h"
 
-#include <aubio/aubio.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <memory>
+
+#include "AubioVectors.h"
+#include "Median.h"
+#include "MelCepstra.h"
 
 namespace lumora::contentgen {
 namespace {
@@ -24,29 +25,7 @@ constexpr double kLoudnessSpanMs = 10;
 constexpr std::size_t kSteadyFrames = 5;  // consecutive frames that make a steady voice
 constexpr double kOnsetSpanMs = 50;
 
-constexpr unsigned kCepstrumWindow = 512;
 constexpr unsigned kCepstrumHop = 256;
-constexpr unsigned kMelBands = 40;
-constexpr unsigned kCoefficients = 13;
-
-template <typename T, void (*Delete)(T*)>
-using Owned = std::unique_ptr<T, std::integral_constant<decltype(Delete), Delete>>;
-using Vector = Owned<fvec_t, del_fvec>;
-using Spectrum = Owned<cvec_t, del_cvec>;
-
-// Feeds the samples from `start` on, hop by hop, to `analyse`, which sees each hop in `in`.
-template <typename Analyse>
-void forEachHop(const Pcm& sound, std::size_t start, fvec_t* in, Analyse analyse) {
-  const std::size_t hop = in->length;
-  for (std::size_t at = start; at < sound.samples.size(); at += hop) {
-    for (std::size_t i = 0; i < hop; ++i) {
-      const std::size_t index = at + i;
-      in->data[i] =
-          index < sound.samples.size() ? static_cast<smpl_t>(sound.samples[index] / 32768.0) : 0;
-    }
-    analyse();
-  }
-}
 
 std::size_t firstAudible(const Pcm& sound) {
   const auto& samples = sound.samples;
@@ -96,47 +75,6 @@ std::vector<PitchFrame> pitchTrack(const Pcm& sound, std::size_t start) {
   return frames;
 }
 
-double median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
-
-using Cepstrum = std::array<double, kCoefficients>;
-
-std::vector<Cepstrum> melCepstra(const Pcm& sound, std::size_t start) {
-  const auto rate = static_cast<uint_t>(sound.sampleRate);
-  Owned<aubio_pvoc_t, del_aubio_pvoc> vocoder(new_aubio_pvoc(kCepstrumWindow, kCepstrumHop));
-  Owned<aubio_mfcc_t, del_aubio_mfcc> mfcc(
-      new_aubio_mfcc(kCepstrumWindow, kMelBands, kCoefficients, rate));
-  const Vector in(new_fvec(kCepstrumHop));
-  const Spectrum spectrum(new_cvec(kCepstrumWindow));
-  const Vector coefficients(new_fvec(kCoefficients));
-  std::vector<Cepstrum> frames;
-  forEachHop(sound, start, in.get(), [&] {
-    aubio_pvoc_do(vocoder.get(), in.get(), spectrum.get());
-    aubio_mfcc_do(mfcc.get(), spectrum.get(), coefficients.get());
-    Cepstrum frame{};
-    std::copy_n(coefficients->data, kCoefficients, frame.begin());
-    frames.push_back(frame);
-  });
-  return frames;
-}
-
-// The cepstrum of a silent frame, for padding the shorter recording.
-Cepstrum silentCepstrum(int sampleRate) {
-  const std::vector<Cepstrum> frames =
-      melCepstra({sampleRate, std::vector<std::int16_t>(kCepstrumWindow, 0)}, 0);
-  return frames.back();
-}
-
-double distance(const Cepstrum& a, const Cepstrum& b) {
-  double sum = 0;
-  for (std::size_t i = 0; i < kCoefficients; ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
-  return std::sqrt(sum);
-}
-
 }  // namespace
 
 SyllableOnset measureOnset(const Pcm& speech) {
@@ -171,14 +109,14 @@ SyllableOnset measureOnset(const Pcm& speech) {
 }
 
 double spectralDistance(const Pcm& first, const Pcm& second) {
-  const std::vector<Cepstrum> a = melCepstra(first, firstAudible(first));
-  const std::vector<Cepstrum> b = melCepstra(second, firstAudible(second));
+  const std::vector<Cepstrum> a = melCepstra(first, firstAudible(first), kCepstrumHop);
+  const std::vector<Cepstrum> b = melCepstra(second, firstAudible(second), kCepstrumHop);
   const std::size_t frames = std::max(a.size(), b.size());
   if (frames == 0) return 0;
   const Cepstrum silence = silentCepstrum(first.sampleRate);
   double sum = 0;
   for (std::size_t i = 0; i < frames; ++i) {
-    sum += distance(i < a.size() ? a[i] : silence, i < b.size() ? b[i] : silence);
+    sum += cepstralDistance(i < a.size() ? a[i] : silence, i < b.size() ? b[i] : silence);
   }
   return sum / static_cast<double>(frames);
 }

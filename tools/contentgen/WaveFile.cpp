@@ -1,5 +1,6 @@
 #include "WaveFile.h"
 
+#include <QFile>
 #include <QtEndian>
 
 namespace lumora::contentgen {
@@ -68,6 +69,12 @@ std::optional<Pcm> decodeWave(const QByteArray& bytes) {
     at = body + size + (size & 1);
   }
   return {};
+}
+
+std::optional<Pcm> readRecording(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return decodeWave(file.readAll());
 }
 
 }  // namespace lumora::contentgen

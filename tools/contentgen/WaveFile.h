@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <optional>
 
 #include "Pcm.h"
@@ -13,5 +14,8 @@ QByteArray encodeWave(const Pcm& sound);
 // The sound of a 16-bit mono PCM WAV file, the form encodeWave writes and the program plays;
 // nullopt for any other file.
 std::optional<Pcm> decodeWave(const QByteArray& bytes);
+
+// decodeWave of a file; nullopt when it cannot be read either.
+std::optional<Pcm> readRecording(const QString& path);
 
 }  // namespace lumora::contentgen
