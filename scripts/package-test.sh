@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package in Release, checks it with lintian, desktop-file-validate and
-# appstreamcli, unpacks it into a fresh folder and starts the installed program there as a
-# learner would (read-only program folders, another user than the owner when run as root):
-# saving the list must land in the learner's data folder. Then checks that a build without
-# the content generator, fed the content archive, gives the same two folders byte for byte.
+# appstreamcli, unpacks it into a fresh folder, finds the recording studio's files there and
+# starts the installed program there as a learner would (read-only program folders, another
+# user than the owner when run as root): saving the list must land in the learner's data
+# folder. Then checks that a build without the content generator, fed the content archive,
+# gives the same two folders byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +24,12 @@ root=$work/root
 dpkg -x "$deb" "$root"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+
+echo "== The recording studio comes with its manual, its menu entry and the content list it walks"
+for file in bin/lumora-studio lib/lumora/lumora-content.tsv share/man/man1/lumora-studio.1.gz \
+  share/applications/org.lumora.Lumora.Studio.desktop; do
+  [ -e "$root/usr/$file" ] || { echo "the package lacks /usr/$file"; exit 1; }
+done
 
 echo "== The installed program keeps the learner's list in the learner's data folder"
 cmake -S tests/installed -B build/package-driver -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

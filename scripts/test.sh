@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Lumora needs, then builds and runs every test twice: a plain build and one
-# under AddressSanitizer and UndefinedBehaviorSanitizer, drives the real window of the plain
-# build on a virtual display, then runs the fuzz targets for a bounded time (scripts/fuzz.sh).
+# under AddressSanitizer and UndefinedBehaviorSanitizer, drives the real window and the
+# recording studio of the plain build on a virtual display, then runs the fuzz targets for a
+# bounded time (scripts/fuzz.sh).
 # Needs no display and no sound card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +30,8 @@ echo "== Plain build =="
 run_suite build/test -DCMAKE_BUILD_TYPE=Debug -DLUMORA_BUILD_BENCHMARKS=ON
 echo "== The real window, driven by keys and the accessibility bus =="
 bash tests/e2e/run.sh build/test/lumora
+echo "== The recording studio, recording the weekdays from a prepared microphone =="
+bash tests/e2e/studio.sh build/test
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 echo "== Debian package, installed and started as a learner =="

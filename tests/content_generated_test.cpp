@@ -17,11 +17,13 @@
 #include "data/RecordReader.h"
 #include "data/RecordingNames.h"
 
-// The folders the build put beside the program.
+// The folders the build put beside the program, or those of LUMORA_CHECKED_APP_DIR: the studio's
+// end-to-end test checks what it recorded with these tests.
 namespace lumora::contentgen {
 namespace {
 
-const QString kAppFolder = QStringLiteral(LUMORA_GENERATED_APP_DIR);
+const QString kAppFolder =
+    qEnvironmentVariable("LUMORA_CHECKED_APP_DIR", QStringLiteral(LUMORA_GENERATED_APP_DIR));
 
 QString soundPath(const QString& name) {
   return kAppFolder + u'/' + names::kSoundFolder + u'/' + name;

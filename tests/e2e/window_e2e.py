@@ -145,22 +145,23 @@ class DiskAudio:
 
 
 class Window:
-    """One running lumora and its accessible window."""
+    """One running lumora, or another program of the app folder titled `title`, and its
+    accessible window."""
 
-    def __init__(self, program, app_dir):
+    def __init__(self, program, app_dir, args=(), title="Lumora", env=None):
         self.app_dir = app_dir
         self.sound_dir = os.path.join(app_dir, SOUND_FOLDER)
         self.files = OpenedFiles(self.sound_dir)
         self.audio = DiskAudio(os.path.join(app_dir, "audio.raw"))
         # The learning record of each scenario's learner is kept beside its program.
         env = dict(os.environ, SDL_DISKAUDIOFILE=self.audio.path,
-                   XDG_DATA_HOME=os.path.join(app_dir, "data"))
-        self.process = subprocess.Popen([program], env=env, cwd=app_dir)
+                   XDG_DATA_HOME=os.path.join(app_dir, "data"), **(env or {}))
+        self.process = subprocess.Popen([program, *args], env=env, cwd=app_dir)
         self.verdicts = []
         LIVE_WINDOWS.append(self)
         self.app = wait_for(self._find_app, "the window on the accessibility bus")
         self.frame = wait_for(
-            lambda: next((w for w in self.app if w and w.name == "Lumora"), None), "the frame")
+            lambda: next((w for w in self.app if w and w.name == title), None), "the frame")
         # The controls, indexed once by role, name and description as the window starts.
         self._controls = self.all(None, root=self.frame)
         # From now on every read asks the program itself: nothing stale from a cache.

@@ -12,13 +12,16 @@
 
 namespace lumora::contentgen {
 
-QByteArray spokenRecording(const Pcm& speech) {
+ShippedSpeech shippedSpeech(const Pcm& speech) {
   const int margin = static_cast<int>(std::lround(kSpeechMarginSeconds * speech.sampleRate));
   // Loudness is measured without the silence; trimming again afterwards removes the quiet
   // edges that scaling down has turned into silence, and a short syllable's loudness moves
   // with its edges, so it is measured once more on what is kept.
-  const Pcm trimmed = trimSilence(normalizeLoudness(trimSilence(speech, margin)), margin);
-  return encodeWave(normalizeLoudness(trimmed));
+  const SampleRange outer = audibleRange(speech, margin);
+  const Pcm scaled = normalizeLoudness(slice(speech, outer));
+  const SampleRange inner = audibleRange(scaled, margin);
+  return {encodeWave(normalizeLoudness(slice(scaled, inner))),
+          {outer.begin + inner.begin, outer.begin + inner.end}};
 }
 
 BuildReport buildContent(const ContentList& list, const QString& appFolder,

@@ -1,6 +1,8 @@
 #include "RecordingScript.h"
 
 #include <QHash>
+#include <QSet>
+#include <algorithm>
 
 #include "HowToSay.h"
 #include "Pronunciation.h"
@@ -14,7 +16,8 @@ const QString kPreface = QStringLiteral(
     "<p>1つの録音に1つの語を、表のファイル名で保存してください（拡張子は自由：WAV、FLAC、Ogg "
     "など。サンプリング周波数・ビット数・チャンネル数も自由）。語の直前から録音を始め、前後の"
     "無音は自動で切り取られ、音量もそろえられます。録音をまとめたフォルダーを "
-    "<code>lumora-import</code> で取り込みます。</p>\n"
+    "<code>lumora-import</code> で取り込みます。<code>lumora-studio</code> を使えば、この順に"
+    "マイクから直接一語ずつ録音できます。</p>\n"
     "<p class=\"note\"><strong>録音のこつ</strong>：静かな部屋で、マイクは口から15〜20 cm、"
     "息が直接当たらないよう少し横に置きます。録音レベルは、いちばん強い声（激音や濃音）でも"
     "振り切れない（クリップしない）高さに合わせ、途中で変えないでください。全部の録音を"
@@ -22,22 +25,40 @@ const QString kPreface = QStringLiteral(
     "聞き分けの手がかりが声の違いになってしまいます。</p>\n");
 
 const QString kTwoPartNote = QStringLiteral(
-    "<p class=\"note\">二つの録音を続けて流す問題があります（月日の問題では月のあとに日、時間の問題"
+    "二つの録音を続けて流す問題があります（月日の問題では月のあとに日、時間の問題"
     "では時のあとに分）。どちらも文の一部としてではなく<strong>独立した一語</strong>として、上げも"
     "下げもしない<strong>平らな（中立の）イントネーション</strong>で録音してください。つなげて"
-    "聞いても自然に聞こえます。</p>\n");
+    "聞いても自然に聞こえます。");
 
 const QString kRowNote = QStringLiteral(
-    "<p class=\"note\">1行の3音節は、聞き分ける違い（子音・母音・終声）のほかは同じ長さ・同じ強さ"
+    "1行の3音節は、聞き分ける違い（子音・母音・終声）のほかは同じ長さ・同じ強さ"
     "で言ってください。一つの行の中で先生の声と合成音声を混ぜると、声の違いで答えが分かってしまい"
-    "ます：行ごとに3つともそろえて録音してください。</p>\n");
+    "ます：行ごとに3つともそろえて録音してください。");
 
 // What a section says before its table.
 QString sectionNote(const QString& category) {
-  if (category == u"月" || category == u"日" || category == u"時" || category == u"分") {
-    return kTwoPartNote;
+  const QString note = categoryNote(category);
+  return note.isEmpty() ? note : QStringLiteral("<p class=\"note\">%1</p>\n").arg(note);
+}
+
+// The place of a line in the script: its category's, then for a syllable its first row's, so
+// that the three syllables of a row are recorded one after the other.
+std::vector<std::pair<qsizetype, std::size_t>> scriptPlaces(const ContentList& list,
+                                                            const std::vector<ScriptLine>& lines) {
+  QStringList categories;
+  QHash<QString, std::size_t> firstRow;
+  for (std::size_t r = list.confusableRows.size(); r-- > 0;) {
+    for (const QString& name : list.confusableRows[r].names) {
+      firstRow.insert(names::hardSound(name), r);
+    }
   }
-  return category == u"難聴音" ? kRowNote : QString();
+  std::vector<std::pair<qsizetype, std::size_t>> places;
+  for (const ScriptLine& line : lines) {
+    if (!categories.contains(line.category)) categories.append(line.category);
+    places.emplace_back(categories.indexOf(line.category),
+                        firstRow.value(line.fileName, list.confusableRows.size()));
+  }
+  return places;
 }
 
 QString cell(const QString& text) {
@@ -77,6 +98,13 @@ QString rowTable(const ContentList& list, const std::vector<ScriptLine>& lines) 
 
 }  // namespace
 
+QString categoryNote(const QString& category) {
+  if (category == u"月" || category == u"日" || category == u"時" || category == u"分") {
+    return kTwoPartNote;
+  }
+  return category == u"難聴音" ? kRowNote : QString();
+}
+
 std::vector<ScriptLine> scriptLines(const ContentList& list) {
   QHash<QString, QString> minuteLabels;
   for (const MinuteRow& row : list.minuteRows)
@@ -88,6 +116,18 @@ std::vector<ScriptLine> scriptLines(const ContentList& list) {
                      minuteLabels.value(utterance.fileName, family.meaning), howToSay(utterance)});
   }
   return lines;
+}
+
+std::vector<ScriptLine> scriptOrder(const ContentList& list) {
+  const std::vector<ScriptLine> lines = scriptLines(list);
+  const auto places = scriptPlaces(list, lines);
+  std::vector<std::size_t> order(lines.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+  std::vector<ScriptLine> ordered;
+  for (const std::size_t i : order) ordered.push_back(lines[i]);
+  return ordered;
 }
 
 QByteArray recordingScript(const ContentList& list) {

@@ -23,6 +23,14 @@ struct ScriptLine {
 // Every recording of the list, in list order: the recordings, the minutes, the syllables.
 std::vector<ScriptLine> scriptLines(const ContentList& list);
 
+// The same lines in the order a teacher records them: grouped by category, the categories in
+// order of first appearance, the hard-to-hear syllables row by row.
+std::vector<ScriptLine> scriptOrder(const ContentList& list);
+
+// What the script says of a category before its lines (HTML), or empty: how the two-part
+// questions and the hard-to-hear rows are recorded.
+QString categoryNote(const QString& category);
+
 // The script as a UTF-8 HTML page, one section per category in order of first appearance;
 // the hard-to-hear syllables are shown row by row, as the quiz asks them.
 QByteArray recordingScript(const ContentList& list);

@@ -37,22 +37,18 @@ void checkFolders(const QString& recordingsFolder, const QString& appFolder) {
   }
 }
 
-// Converts the input and writes it over `target`; why not, when it cannot.
-std::optional<QString> place(const QFileInfo& input, const QString& target) {
+// Converts the input and writes it over the file `target` of the sound folder; why not, when
+// it cannot.
+std::optional<QString> place(const QFileInfo& input, const QString& appFolder,
+                             const QString& target) {
   QByteArray recording;
   try {
     recording = teacherRecording(input.absoluteFilePath());
   } catch (const ContentError& error) {
     return QStringLiteral("読み込めません（%1）").arg(QString::fromUtf8(error.what()));
   }
-  // The player's own check: what is placed, Lumora plays.
-  if (const auto fault = recordingFault(recording)) {
-    return QStringLiteral("変換した録音%1").arg(recordingFaultDescription(*fault));
-  }
-  try {
-    writeWholeFile(target, recording);
-  } catch (const ContentError& error) {
-    return QStringLiteral("書き込めません（%1）").arg(QString::fromUtf8(error.what()));
+  if (const auto fault = placeTeacherRecording(appFolder, target, recording)) {
+    return QStringLiteral("書き込めません（%1%2）").arg(fault->summary(), fault->advice());
   }
   return std::nullopt;
 }
@@ -102,7 +98,7 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
       skip(QStringLiteral("%1 と同じ録音です").arg(taken.value(target)));
       continue;
     }
-    if (const auto why = place(input, appFolder + u'/' + soundPath(target))) {
+    if (const auto why = place(input, appFolder, target)) {
       skip(*why);
       continue;
     }
@@ -112,7 +108,19 @@ ImportReport importTeacherRecordings(const ContentList& list, const QString& rec
   return report;
 }
 
+QSet<QString> teacherRecordings(const ContentList& list, const QString& appFolder) {
+  QSet<QString> teachers;
+  for (const ScriptLine& line : scriptLines(list)) {
+    if (isTeachers(appFolder, line.fileName)) teachers.insert(line.fileName);
+  }
+  return teachers;
+}
+
 VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
+  return voiceReport(list, teacherRecordings(list, appFolder));
+}
+
+VoiceReport voiceReport(const ContentList& list, const QSet<QString>& teacherFiles) {
   VoiceReport report;
   for (const ScriptLine& line : scriptLines(list)) {
     auto category = std::find_if(
@@ -122,13 +130,13 @@ VoiceReport voiceReport(const ContentList& list, const QString& appFolder) {
       category = report.categories.insert(category, CategoryVoices{line.category});
     }
     ++category->total;
-    if (!isTeachers(appFolder, line.fileName)) ++category->synthetic;
+    if (!teacherFiles.contains(line.fileName)) ++category->synthetic;
   }
   for (const ConfusableRow& row : list.confusableRows) {
     RowVoices& voices = report.rows.emplace_back();
     voices.syllables = {row.names.begin(), row.names.end()};
     for (const QString& syllable : row.names) {
-      (isTeachers(appFolder, names::hardSound(syllable)) ? voices.teacher : voices.synthetic)
+      (teacherFiles.contains(names::hardSound(syllable)) ? voices.teacher : voices.synthetic)
           .append(syllable);
     }
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -46,9 +47,13 @@ struct VoiceReport {
   std::vector<RowVoices> rows;
 };
 
-// What is still synthetic in `appFolder`: a recording counts as the teacher's when it is
-// there and does not carry the generator's tag.
+// The sound-folder files of the list that are the teacher's in `appFolder`: there, and not
+// carrying the generator's tag.
+QSet<QString> teacherRecordings(const ContentList& list, const QString& appFolder);
+
+// What is still synthetic in `appFolder`, or when the teacher's files are those named.
 VoiceReport voiceReport(const ContentList& list, const QString& appFolder);
+VoiceReport voiceReport(const ContentList& list, const QSet<QString>& teacherFiles);
 
 // The report as lines for the person importing, a warning for every mixed row.
 QStringList voiceReportLines(const VoiceReport& report);

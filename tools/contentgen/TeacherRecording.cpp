@@ -17,7 +17,9 @@
 #include "ContentBuilder.h"
 #include "ContentError.h"
 #include "Loudness.h"
+#include "data/DurableFile.h"
 #include "data/RecordingFile.h"
+#include "data/RecordingNames.h"
 
 namespace lumora::contentgen {
 namespace {
@@ -82,13 +84,13 @@ MonoSound readMono(const QString& path) {
   return sound;
 }
 
-std::vector<float> resampled(const MonoSound& sound, int sampleRate) {
-  if (sound.sampleRate == sampleRate || sound.samples.empty()) return sound.samples;
-  const double ratio = double(sampleRate) / sound.sampleRate;
-  std::vector<float> output(static_cast<size_t>(std::ceil(sound.samples.size() * ratio)) + 16);
+std::vector<float> resampled(std::span<const float> samples, int rate, int toRate) {
+  if (rate == toRate || samples.empty()) return {samples.begin(), samples.end()};
+  const double ratio = double(toRate) / rate;
+  std::vector<float> output(static_cast<size_t>(std::ceil(samples.size() * ratio)) + 16);
   SRC_DATA data{};
-  data.data_in = sound.samples.data();
-  data.input_frames = static_cast<long>(sound.samples.size());
+  data.data_in = samples.data();
+  data.input_frames = static_cast<long>(samples.size());
   data.data_out = output.data();
   data.output_frames = static_cast<long>(output.size());
   data.src_ratio = ratio;
@@ -116,10 +118,28 @@ Pcm atTargetLoudness(const std::vector<float>& samples) {
 
 }  // namespace
 
+TeacherSound teacherRecording(std::span<const float> samples, int sampleRate) {
+  const Pcm sound = atTargetLoudness(resampled(samples, sampleRate, kContentSampleRate));
+  if (trimSilence(sound, 0).samples.empty()) {
+    throw ContentError(QStringLiteral("音が入っていません"));
+  }
+  const ShippedSpeech shipped = shippedSpeech(sound);
+  // The player's own check: what is placed, Lumora plays.
+  if (const auto fault = recordingFault(shipped.wave)) {
+    throw ContentError(QStringLiteral("変換した録音%1").arg(recordingFaultDescription(*fault)));
+  }
+  return {shipped.wave, double(shipped.kept.begin) / kContentSampleRate,
+          double(shipped.kept.end) / kContentSampleRate};
+}
+
 QByteArray teacherRecording(const QString& path) {
-  const Pcm sound = atTargetLoudness(resampled(readMono(path), kContentSampleRate));
-  if (trimSilence(sound, 0).samples.empty()) throw ContentError(QStringLiteral("no sound in it"));
-  return spokenRecording(sound);
+  const MonoSound sound = readMono(path);
+  return teacherRecording(sound.samples, sound.sampleRate).wave;
+}
+
+std::optional<FileFault> placeTeacherRecording(const QString& appFolder, const QString& fileName,
+                                               const QByteArray& wave) {
+  return replaceFileDurably(appFolder + u'/' + names::kSoundFolder + u'/' + fileName, wave);
 }
 
 }  // namespace lumora::contentgen
