@@ -183,6 +183,9 @@ TEST_F(CompleteFolderTest, ReportsEachMissingFile) {
 
 TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlayerRefuses) {
   writeFile(soundPath(QStringLiteral("月M06_01.wav")), "ID3 an mp3 file renamed");
+  QByteArray twelveBits = recording(800);
+  twelveBits[34] = 12;  // bits a sample: a sound SDL cannot decode behind a sound header
+  writeFile(soundPath(QStringLiteral("月M07_01.wav")), twelveBits);
   writeFile(soundPath(QStringLiteral("月M08_01.wav")), recording(8000 * 31));
   writeFile(folder_.path() + u'/' + names::kPictureFolder + QStringLiteral("/ka.JPG"),
             "not a picture");
@@ -191,6 +194,7 @@ TEST_F(CompleteFolderTest, ReportsFilesThatAreNotWhatTheirNameSaysOrThatThePlaye
         .arg(QString::fromUtf8(name), recordingFaultDescription(fault));
   };
   const std::vector<QString> expected{unreadable("月M06_01.wav", RecordingFault::damaged),
+                                      unreadable("月M07_01.wav", RecordingFault::damaged),
                                       unreadable("月M08_01.wav", RecordingFault::beyondLimits),
                                       QStringLiteral("読み込めません: ハングル画像/ka.JPG")};
   EXPECT_EQ(problemTexts(), expected);

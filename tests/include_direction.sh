@@ -4,7 +4,7 @@
 # knows no window: app owns it and carries the hooks of the other folders to it. Only the
 # window's handlers reach up, through app/Form1.h. The tools use the data folder only; the
 # recording studio also uses sound, so that a teacher hears a take through the program's own
-# playback, as a learner will.
+# playback, as a learner will, and the data check decodes each recording as the player does.
 # Usage: include_direction.sh SOURCE_ROOT
 set -uo pipefail
 cd "${1:?source root}"
@@ -28,5 +28,6 @@ forbid src/record 'app|quiz|answer|sound'
 forbid src/sound 'app|quiz|answer' "$handlers"
 forbid src/quiz 'app|answer' "$handlers"
 forbid src/answer 'app|quiz' "$handlers"
-forbid tools 'app|quiz|answer|sound|record' '^tools/studio/[^:]*:[0-9]+:#include "sound/'
+forbid tools 'app|quiz|answer|sound|record' \
+  '^tools/(studio/[^:]*|datacheck/DataCheck\.cpp):[0-9]+:#include "sound/'
 exit $status

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "data/RecordingFile.h"
+
 namespace lumora {
 namespace {
 
@@ -39,6 +41,16 @@ std::variant<DecodedSound, RecordingFault> decodeWave(const QByteArray& wave, De
   if (got < 0) return RecordingFault::damaged;
   sound.samples.resize(got / sizeof(std::int16_t));
   return sound;
+}
+
+std::variant<QByteArray, RecordingFault> readPlayableRecording(const QString& path) {
+  auto read = readRecording(path);
+  if (const auto* bytes = std::get_if<QByteArray>(&read)) {
+    // Any device format will do: a file SDL cannot decode fails whatever it is converted to.
+    const auto decoded = decodeWave(*bytes, DeviceFormat{48000, 2});
+    if (const auto* fault = std::get_if<RecordingFault>(&decoded)) return *fault;
+  }
+  return read;
 }
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -26,5 +27,9 @@ struct DecodedSound {
 // Decodes the bytes of a checked WAV file with SDL and converts them to the device's format
 // with an SDL_AudioStream.
 std::variant<DecodedSound, RecordingFault> decodeWave(const QByteArray& wave, DeviceFormat device);
+
+// The bytes of a recording the player accepts, checked and decoded as the player does, or why
+// it cannot be played: what passes here, the player plays.
+std::variant<QByteArray, RecordingFault> readPlayableRecording(const QString& path);
 
 }  // namespace lumora

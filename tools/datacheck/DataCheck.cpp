@@ -9,11 +9,11 @@
 #include "data/GeneratorTag.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
-#include "data/RecordingFile.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableChecks.h"
 #include "data/SoundTableLayout.h"
 #include "data/TableShapes.h"
+#include "sound/DecodedSound.h"
 
 namespace lumora::datacheck {
 namespace {
@@ -92,7 +92,7 @@ void checkSplitSoundTable(const TextTable& table, int records, std::vector<Probl
 
 // A recording as the player checks it; a playable one is counted by whose voice it is.
 void checkRecording(const QString& appFolder, const RequiredFile& file, FolderCheck& check) {
-  const auto read = readRecording(appFolder + u'/' + file.relativePath());
+  const auto read = readPlayableRecording(appFolder + u'/' + file.relativePath());
   if (const auto* fault = std::get_if<RecordingFault>(&read)) {
     if (*fault == RecordingFault::missing) {
       check.problems.push_back({Problem::Kind::Missing, file.relativePath(), {}});
