@@ -261,14 +261,14 @@ class Window:
     def showing(self, accessible):
         return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
-    def tick(self, *names):
+    def tick(self, *names, on=True):
         for name in names:
             option = next((c for r, n, _, c in self._controls if n == name and r in (
                 pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON)), None)
             if option is None:
                 raise Failure("no option " + name)
             self.press(option)
-            wait_for(lambda: self.checked(option), name + " ticked")
+            wait_for(lambda: self.checked(option) == on, name + (" ticked" if on else " cleared"))
 
     def start(self):
         self.press(self.button("出題開始"))
@@ -286,20 +286,22 @@ class Window:
     def next_verdict(self, since, what):
         return wait_for(lambda: self.verdicts[since] if len(self.verdicts) > since else None, what)
 
-    def answer_wrong(self, moved_on=lambda: False):
-        """Types zeros until the answer is judged: always wrong, as no question is 0. Gives up
-        (None) when `moved_on` tells that the next question came first."""
+    def answer_wrong(self, moved_on=lambda: False, keys="000"):
+        """Types the keys one by one until the answer is judged: zeros are always wrong, as no
+        question is 0. Gives up (None) when `moved_on` tells that the next question came
+        first."""
         since = self.verdict_count()
         typed = ""
-        while True:
-            typed += "0"
-            self.keys("0")
+        for key in keys:
+            typed += key
+            self.keys("space" if key == " " else key)
             wait_for(lambda: len(self.verdicts) > since or self.typed_text() == typed or moved_on(),
-                     "the zero %r taken or judged" % typed)
+                     "the key %r taken or judged" % typed)
             if len(self.verdicts) > since:
                 return self.verdicts[since]
             if moved_on():
                 return None
+        raise Failure("%r typed and not judged" % typed)
 
     def answer(self, digits):
         since = self.verdict_count()
@@ -529,31 +531,80 @@ def no_category_message(w):
     wait_for(lambda: message() is None, "the message closed")
 
 
+# The typed categories: the box that asks them, the category the record names, the recordings
+# whose names hold the answer, and the keys of a wrong answer (None: answered right). A clock
+# time is one number on the hour, two otherwise: "00 11" is judged wrong either way.
+TYPED_CATEGORIES = [
+    ("漢数字", "漢数字", [SINO_RECORDING], None),
+    ("固有数詞", "固有数詞", [re.compile(r"^固有数詞(\d{3})_00\.wav$")], "000"),
+    ("月", "月", [re.compile(r"^月M(\d{2})_01\.wav$")], None),
+    ("日", "日", [re.compile(r"^日D(\d{2})_00\.wav$")], "000"),
+    ("月 日", "月日", [re.compile(r"^月M(\d{2})_01\.wav$"), re.compile(r"^日D(\d{2})_00\.wav$")],
+     None),
+    ("時間", "時間", [re.compile(r"^時(\d{2})時_01\.wav$")], "00 11"),
+    ("番目", "番目", [re.compile(r"^番目(\d{3})_01\.wav$")], None),
+]
+
+
+def answer_typed(w, box, category, recordings, wrong_keys):
+    w.tick(box)
+    since = w.files.mark()
+    w.start()
+    numbers = [int(w.files.next_matching(r, since, category + " recording").group(1))
+               for r in recordings]
+    wait_for(lambda: w.focused(w.text1), "the focus on the answer box")
+    w.focus_x()
+    if wrong_keys is None:
+        description = w.answer(" ".join(str(n) for n in numbers))[1]
+    else:
+        description = w.answer_wrong(keys=wrong_keys)[1]
+    expect(description.startswith("X" if wrong_keys else "〇"), category + ": " + description)
+
+
+def answer_by_button(w, box, recording, right):
+    """Presses the digit of the button that names the recording played, or of the next one;
+    returns (options, played, chosen)."""
+    w.tick(box)
+    buttons = w.answer_buttons()
+    since = w.files.mark()
+    w.start()
+    played = w.files.next_matching(recording, since, box + " recording").group(1)
+    wait_for(lambda: played in [b.name for b in buttons], "the options shown")
+    options = tuple(b.name for b in buttons)
+    index = (options.index(played) + (0 if right else 1)) % 3
+    w.focus_x()
+    count = w.verdict_count()
+    time.sleep(KEY_WAIT)
+    w.keys(str(index + 1))
+    description = w.next_verdict(count, box + " verdict")[1]
+    expect(description.startswith("〇" if right else "Ｘ"), box + ": " + description)
+    return options, played, options[index]
+
+
 def learning_record_after_a_restart(program, app_dir):
-    """Four hard-to-hear questions answered right, wrong, right, wrong by their keys; after a
-    restart Ctrl+L opens 学習記録, whose figures and confusion table say exactly that."""
-    first = Window(program, app_dir)
-    answered = []  # (options, played, chosen)
-    try:
-        first.tick("難聴音", "手動", "ランダム")
-        buttons = first.answer_buttons()
-        for question, right in enumerate((True, False, True, False)):
-            since = first.files.mark()
-            first.start()
-            played = first.files.next_matching(HARD_RECORDING, since, "the syllable").group(1)
-            wait_for(lambda: played in [b.name for b in buttons], "the options shown")
-            options = tuple(b.name for b in buttons)
-            index = options.index(played) if right else (options.index(played) + 1) % 3
-            first.focus_x()
-            count = first.verdict_count()
-            time.sleep(KEY_WAIT)
-            first.keys(str(index + 1))
-            description = first.next_verdict(count, "verdict %d" % question)[1]
-            expect(description.startswith("〇" if right else "Ｘ"), "verdict: " + description)
-            answered.append((options, played, options[index]))
-        first.quit_by_button()
-    finally:
-        first.close()
+    """A question of every category, and four hard-to-hear ones, answered right and wrong by
+    their keys, each in a program of its own (a recording heard before comes from the cache,
+    unseen); then Ctrl+L opens 学習記録, whose figures, table of categories and confusion table
+    say exactly that."""
+
+    def session(ask):
+        w = Window(program, app_dir)
+        try:
+            w.tick("手動", "ランダム")
+            answer = ask(w)
+            w.quit_by_button()
+            return answer
+        finally:
+            w.close()
+
+    verdicts = {}
+    for box, category, recordings, wrong_keys in TYPED_CATEGORIES:
+        session(lambda w: answer_typed(w, box, category, recordings, wrong_keys))
+        verdicts[category] = wrong_keys is None
+    session(lambda w: answer_by_button(w, "曜日", WEEKDAY_RECORDING, False))
+    verdicts["曜日"] = False
+    answered = [session(lambda w: answer_by_button(w, "難聴音", HARD_RECORDING, right))
+                for right in (True, False, True, False)]
 
     second = Window(program, app_dir)
     try:
@@ -565,8 +616,18 @@ def learning_record_after_a_restart(program, app_dir):
         window = wait_for(record_window, "the 学習記録 window opened by Ctrl+L")
         summary = wait_for(lambda: second.all(pyatspi.ROLE_LABEL, description="成績のまとめ",
                                               root=window), "the summary")[0]
-        expect(summary.name.startswith("回答 4問（正解 2問・不正解 2問）　正解率 50%"),
-               "the figures: " + summary.name)
+        right = sum(verdicts.values()) + 2
+        total = len(verdicts) + 4
+        expect(summary.name.startswith("回答 %d問（正解 %d問・不正解 %d問）　正解率 %d%%" % (
+            total, right, total - right, 100 * right // total)), "the figures: " + summary.name)
+        categories = second.all(pyatspi.ROLE_TABLE, "出題内容ごとの成績", root=window)[0]
+        cells = categories.queryTable()
+        shown = {cells.getAccessibleAt(r, 0).name: (cells.getAccessibleAt(r, 1).name,
+                                                    cells.getAccessibleAt(r, 2).name)
+                 for r in range(cells.nRows)}
+        expected = {c: ("1", "1" if ok else "0") for c, ok in verdicts.items()}
+        expected["難聴音"] = ("4", "2")
+        expect(shown == expected, "the table of categories: %r" % shown)
         tab = second.all(pyatspi.ROLE_PAGE_TAB, "聞き分け", root=window)[0]
         second.press(tab)
         table = wait_for(lambda: [t for t in second.all(pyatspi.ROLE_TABLE, root=window)
