@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <pmmintrin.h>
 #include <QtEndian>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -236,6 +238,23 @@ TEST(SyllableAcoustics, DistanceGrowsWithTheDifferenceOfSound) {
   const double longerHiss = spectralDistance(plain, syllable(120, 100));
   EXPECT_GT(longerHiss, 3 * lowerPitch);
   EXPECT_DOUBLE_EQ(spectralDistance(syllable(120, 100), plain), longerHiss);
+}
+
+// A process that has loaded Debian's SoundTouch flushes tiny numbers to zero; what aubio
+// measures must not change with it.
+TEST(SyllableAcoustics, MeasuresAlikeWhenTheProcessFlushesTinyNumbersToZero) {
+  const Pcm plain = syllable(40, 100);
+  const Pcm longer = syllable(120, 80);
+  const auto measure = [&] {
+    const SyllableOnset onset = measureOnset(longer);
+    return std::array<double, 3>{spectralDistance(plain, longer), onset.voicelessMs, onset.pitchHz};
+  };
+  const std::array<double, 3> expected = measure();
+  const unsigned environment = _mm_getcsr();
+  _mm_setcsr(environment | _MM_FLUSH_ZERO_ON | _MM_DENORMALS_ZERO_ON);
+  const std::array<double, 3> flushed = measure();
+  _mm_setcsr(environment);
+  EXPECT_EQ(flushed, expected);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ constexpr unsigned kMelBands = 40;
 }  // namespace
 
 std::vector<Cepstrum> melCepstra(const Pcm& sound, std::size_t start, unsigned hop) {
+  const DefaultFloatingPoint environment;
   const auto rate = static_cast<uint_t>(sound.sampleRate);
   Owned<aubio_pvoc_t, del_aubio_pvoc> vocoder(new_aubio_pvoc(kWindow, hop));
   Owned<aubio_mfcc_t, del_aubio_mfcc> mfcc(

@@ -42,6 +42,7 @@ constexpr double kBurstLevelDb = -45;
 
 // yin's pitch for every step, from the window that ends half a window after it.
 std::vector<double> yinPitch(const Pcm& sound, std::size_t steps, std::size_t stepSamples) {
+  const DefaultFloatingPoint environment;
   const auto hop = static_cast<uint_t>(stepSamples);
   Owned<aubio_pitch_t, del_aubio_pitch> tracker(
       new_aubio_pitch("yinfast", kPitchWindow, hop, static_cast<uint_t>(sound.sampleRate)));
@@ -68,6 +69,7 @@ std::vector<double> yinPitch(const Pcm& sound, std::size_t steps, std::size_t st
 // The voice's fundamental and first formant, without the hiss and the bursts above them:
 // aubio's biquad low-pass, run forwards and backwards so that nothing moves in time.
 std::vector<float> lowPassed(const Pcm& sound) {
+  const DefaultFloatingPoint environment;
   const double w0 = 2 * M_PI * kVoiceBandHz / sound.sampleRate;
   const double alpha = std::sin(w0) / std::sqrt(2.0);  // Butterworth: Q = 1/sqrt(2)
   const double a0 = 1 + alpha;

@@ -53,6 +53,7 @@ double rmsAround(const Pcm& sound, std::size_t start, double atMs) {
 }
 
 std::vector<PitchFrame> pitchTrack(const Pcm& sound, std::size_t start) {
+  const DefaultFloatingPoint environment;
   Owned<aubio_pitch_t, del_aubio_pitch> tracker(
       new_aubio_pitch("yin", kPitchWindow, kPitchHop, static_cast<uint_t>(sound.sampleRate)));
   aubio_pitch_set_unit(tracker.get(), "Hz");
