@@ -70,7 +70,7 @@ void playToFirstSamples(benchmark::State& state, bool cached) {
     const QString path = cached ? replayed : writeTone(dir, QStringLiteral("%1.wav").arg(++file));
     const double ms = requestToFirstSamples(*audio, path);
     if (ms < 0) {
-      state.SkipWithError("the recording never reached the mixer");
+      state.SkipWithError("the recording never reached the device");
       break;
     }
     latencies.push_back(ms);

@@ -10,8 +10,8 @@
 namespace lumora {
 
 // Frames per device period: 512 frames are 10.7 ms at 48 kHz (11.6 ms at 44.1 kHz), so a
-// request waits less than 12 ms for the mixer to hand its first samples to the device,
-// while the mixer thread still has a whole period to wake on a busy two-core machine.
+// request waits less than 12 ms for its first samples to reach the device, while SDL's audio
+// thread still has a whole period to wake on a busy two-core machine.
 inline constexpr int kAudioBufferFrames = 512;
 
 // Sees every buffer handed to the device, on the device's thread.
