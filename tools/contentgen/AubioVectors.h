@@ -2,11 +2,11 @@
 
 #include <aubio/aubio.h>
 
-#include <cfenv>
 #include <cstddef>
 #include <memory>
 #include <type_traits>
 
+#include "DefaultFloatingPoint.h"
 #include "Pcm.h"
 
 // aubio's objects owned the C++ way, and the loop that feeds a sound to them.
@@ -16,24 +16,6 @@ template <typename T, void (*Delete)(T*)>
 using Owned = std::unique_ptr<T, std::integral_constant<decltype(Delete), Delete>>;
 using Vector = Owned<fvec_t, del_fvec>;
 using Spectrum = Owned<cvec_t, del_cvec>;
-
-// Debian's SoundTouch is built with -ffast-math, so a process that loads it (the program's
-// sound, and with it the studio and any build that links it) flushes tiny numbers to zero.
-// aubio's floor for a logarithm is such a number: flushed, a silent frame's log is -inf and
-// every figure it touches NaN. Each use of aubio holds one of these for its whole span.
-class DefaultFloatingPoint {
- public:
-  DefaultFloatingPoint() {
-    std::fegetenv(&saved_);
-    std::fesetenv(FE_DFL_ENV);
-  }
-  ~DefaultFloatingPoint() { std::fesetenv(&saved_); }
-  DefaultFloatingPoint(const DefaultFloatingPoint&) = delete;
-  DefaultFloatingPoint& operator=(const DefaultFloatingPoint&) = delete;
-
- private:
-  std::fenv_t saved_{};
-};
 
 // Feeds the samples from `start` on, hop by hop, to `analyse`, which sees each hop in `in`;
 // the last hop is padded with silence.

@@ -16,6 +16,7 @@
 
 #include "ContentBuilder.h"
 #include "ContentError.h"
+#include "DefaultFloatingPoint.h"
 #include "Loudness.h"
 #include "data/DurableFile.h"
 #include "data/RecordingFile.h"
@@ -119,6 +120,7 @@ Pcm atTargetLoudness(const std::vector<float>& samples) {
 }  // namespace
 
 TeacherSound teacherRecording(std::span<const float> samples, int sampleRate) {
+  const DefaultFloatingPoint environment;
   const Pcm sound = atTargetLoudness(resampled(samples, sampleRate, kContentSampleRate));
   if (trimSilence(sound, 0).samples.empty()) {
     throw ContentError(QStringLiteral("音が入っていません"));
