@@ -20,16 +20,17 @@ struct StreamDeleter {
 }  // namespace
 
 std::variant<DecodedSound, RecordingFault> decodeWave(const QByteArray& wave, DeviceFormat device) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec fileFormat{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &spec, &samples,
-                     &length) == nullptr) {
+  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &fileFormat,
+                     &samples, &length) == nullptr) {
     return RecordingFault::damaged;
   }
   const std::unique_ptr<Uint8, WaveDeleter> file(samples);
-  const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
-      spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Uint8(device.channels), device.rate));
+  const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
+      SDL_NewAudioStream(fileFormat.format, fileFormat.channels, fileFormat.freq, AUDIO_S16SYS,
+                         Uint8(device.channels), device.rate));
   if (stream == nullptr || SDL_AudioStreamPut(stream.get(), file.get(), int(length)) != 0 ||
       SDL_AudioStreamFlush(stream.get()) != 0) {
     return RecordingFault::damaged;
