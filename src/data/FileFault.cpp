@@ -93,7 +93,10 @@ QString FileFault::detail() const {
 }
 
 QString FileFault::message(const QString& note) const {
-  QStringList lines = {summary(), advice(), note, detail()};
+  return messageLines({summary(), advice(), note, detail()});
+}
+
+QString messageLines(QStringList lines) {
   lines.removeAll(QString());
   return lines.join(u'\n');
 }

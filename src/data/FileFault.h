@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lumora {
 
@@ -42,5 +43,8 @@ struct FileFault {
   int errorCode = 0;  // the system's error number; 0 when the fault was found otherwise
   bool makingFolder = false;
 };
+
+// The lines of a message that are not empty, one a line.
+QString messageLines(QStringList lines);
 
 }  // namespace lumora

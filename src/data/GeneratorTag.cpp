@@ -12,7 +12,7 @@ void appendU32(QByteArray& bytes, quint32 value) {
 }
 
 // The chunk that marks `head`, the bytes before it. Its size is the same for any head.
-QByteArray tagChunk(const QByteArray& head) {
+QByteArray tagChunk(QByteArrayView head) {
   QByteArray text = "lumora-contentgen " +
                     QCryptographicHash::hash(head, QCryptographicHash::Sha256).toHex() + '\0';
   QByteArray info = "INFOISFT";
@@ -35,8 +35,10 @@ QByteArray withGeneratorTag(QByteArray wave) {
 
 bool hasGeneratorTag(const QByteArray& bytes) {
   if (bytes.size() <= kTagSize) return false;
-  const QByteArray head = bytes.first(bytes.size() - kTagSize);
-  return bytes.sliced(head.size()) == tagChunk(head);
+  // Views, not copies: a recording may be megabytes long.
+  const QByteArrayView whole(bytes);
+  const QByteArrayView head = whole.first(bytes.size() - kTagSize);
+  return whole.sliced(head.size()) == tagChunk(head);
 }
 
 }  // namespace lumora

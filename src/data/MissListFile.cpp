@@ -5,6 +5,7 @@
 
 #include "data/Cp932.h"
 #include "data/DurableFile.h"
+#include "data/FileFault.h"
 #include "data/Numbers.h"
 #include "data/RecordReader.h"
 #include "data/RecordWriter.h"
@@ -17,12 +18,6 @@ bool readsBackUnchanged(const QString& field) {
   return !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n');
 }
 
-// The learner's text: the lines that are not empty.
-QString joinLines(QStringList lines) {
-  lines.removeAll(QString());
-  return lines.join(u'\n');
-}
-
 }  // namespace
 
 std::optional<QString> writeMissFile(const QString& path, const QList<QStringList>& records) {
@@ -32,14 +27,14 @@ std::optional<QString> writeMissFile(const QString& path, const QList<QStringLis
   QString text;
   for (const QStringList& record : records) {
     if (!std::all_of(record.begin(), record.end(), readsBackUnchanged)) {
-      return joinLines(
+      return messageLines(
           {QStringLiteral("ダブルクォート（\"）や改行を含む項目は書き込めません。"), keptNote});
     }
     text += formatRecord(record);
   }
   const auto bytes = cp932::encode(text);
   if (!bytes) {
-    return joinLines(
+    return messageLines(
         {QStringLiteral("Shift_JIS (CP932) で書けない文字が含まれています。"), keptNote});
   }
   if (const auto fault = replaceFileDurably(path, *bytes)) {
