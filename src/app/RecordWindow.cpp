@@ -1,5 +1,6 @@
 #include "app/RecordWindow.h"
 
+#include <QColor>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -10,7 +11,6 @@
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
-#include "answer/Colours.h"
 #include "app/RecordChart.h"
 #include "data/DurableFile.h"
 #include "record/RecordCsv.h"
@@ -29,6 +29,8 @@ constexpr int kDefaultPeriod = 1;
 constexpr std::size_t kMishearingsShown = 10;
 
 const QString kNone = QStringLiteral("―");
+// The confusion table's name; the chosen row's label follows it once there is one.
+const QString kConfusionName = QStringLiteral("難聴音の聞き分け");
 
 QString percentText(std::optional<int> percent) {
   return percent ? QStringLiteral("%1%").arg(*percent) : kNone;
@@ -129,7 +131,7 @@ RecordWindow::RecordWindow(RecordWindowServices services, QWidget* parent)
 
   hardRow_ = new QComboBox;
   hardRow_->setAccessibleName(QStringLiteral("難聴音の組"));
-  confusion_ = table(QStringLiteral("難聴音の聞き分け"));
+  confusion_ = table(kConfusionName);
   confusion_->verticalHeader()->setVisible(true);
   confusion_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   mishearings_ = table(QStringLiteral("よく間違える問題"));
@@ -236,10 +238,8 @@ void RecordWindow::showProgress() {
 void RecordWindow::showConfusion() {
   const int index = hardRow_->currentIndex();
   if (index < 0 || index >= static_cast<int>(confusionTables_.size())) {
-    confusion_->clear();
-    confusion_->setRowCount(0);
-    confusion_->setColumnCount(0);
-    confusion_->setAccessibleName(QStringLiteral("難聴音の聞き分け"));
+    fill(confusion_, {}, {});
+    confusion_->setAccessibleName(kConfusionName);
     return;
   }
   const ConfusionTable& t = confusionTables_[index];
@@ -249,7 +249,7 @@ void RecordWindow::showConfusion() {
   confusion_->setColumnCount(3);
   confusion_->setHorizontalHeaderLabels(options);
   confusion_->setVerticalHeaderLabels(options);
-  confusion_->setAccessibleName(QStringLiteral("難聴音の聞き分け ") + t.label());
+  confusion_->setAccessibleName(kConfusionName + QLatin1Char(' ') + t.label());
   for (int played = 0; played < 3; ++played) {
     const int times = t.playedTimes(played);
     for (int chosen = 0; chosen < 3; ++chosen) {

@@ -28,9 +28,7 @@ std::optional<Judgement> QuestionTrail::judged(Outcome outcome, const QString& g
   judged_ = true;
   const auto answerTime =
       std::chrono::duration_cast<std::chrono::milliseconds>(at - soundStarted_).count();
-  return Judgement{*question_, at,      localDateOf(at),
-                   outcome,    given,   std::max<std::int64_t>(0, answerTime),
-                   autoRun_,   replays_};
+  return Judgement{*question_, at, localDateOf(at), outcome, given, answerTime, autoRun_, replays_};
 }
 
 std::optional<Judgement> QuestionTrail::endedUnanswered(TimePoint at) {

@@ -19,7 +19,7 @@ class QuestionTrail {
   void posed(RecordedQuestion question, TimePoint soundStarted, bool autoRun);
   void replayed();
   // The judgement of an answer; nothing while no question has been posed. A clock set back
-  // meanwhile gives an answer time of 0, never less.
+  // meanwhile gives a negative answer time, which the store writes as 0.
   std::optional<Judgement> judged(Outcome outcome, const QString& given, TimePoint at);
   // The question replaced by the timer with no answer judged; nothing when it was answered.
   std::optional<Judgement> endedUnanswered(TimePoint at);

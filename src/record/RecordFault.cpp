@@ -3,13 +3,6 @@
 namespace lumora {
 namespace {
 
-QString fileCause(const RecordFault& fault) {
-  if (!fault.file) return {};
-  QString text = fault.file->summary() + QLatin1Char('\n') + fault.file->advice();
-  if (const QString detail = fault.file->detail(); !detail.isEmpty()) text += '\n' + detail;
-  return text;
-}
-
 QString whatHappened(const RecordFault& fault) {
   switch (fault.kind) {
     case RecordFault::Kind::folderNotCreated:
@@ -21,7 +14,7 @@ QString whatHappened(const RecordFault& fault) {
                fault.file ? fault.file->detail() : QString());
     case RecordFault::Kind::notWritten:
       return QStringLiteral("学習記録「%1」に書き込めませんでした。\n").arg(fault.path) +
-             fileCause(fault);
+             (fault.file ? fault.file->message() : QString());
     case RecordFault::Kind::locked:
       return QStringLiteral(
                  "学習記録「%1」は、ほかに開いている Lumora "

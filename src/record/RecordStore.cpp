@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -250,6 +251,7 @@ bool RecordStore::append(const Judgement& j) {
                .bind(10, j.question.options[1])
                .bind(11, j.question.options[2])
                .bind(12, static_cast<int>(j.outcome))
+               // A clock set back meanwhile: 0, never less, as the table requires.
                .bind(13, std::max<std::int64_t>(0, j.answerMilliseconds))
                .bind(14, j.autoRun ? 1 : 0)
                .bind(15, j.replays)
