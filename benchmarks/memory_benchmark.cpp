@@ -2,11 +2,11 @@
 
 #include <malloc.h>
 #include <QCoreApplication>
-#include <QFile>
 #include <tuple>
 #include <vector>
 
 #include "NoPauseClock.h"
+#include "ProcessStatus.h"
 #include "app/Form1.h"
 #include "app/ProcessMemory.h"
 #include "sound/SdlAudioOutput.h"
@@ -26,16 +26,6 @@ namespace {
 double heapInUseMiB() {
   const struct mallinfo2 heap = mallinfo2();
   return double(heap.uordblks + heap.hblkhd) / (1024 * 1024);
-}
-
-double residentMiB() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmRSS:"))
-      return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-  }
-  return 0;
 }
 
 // Sets environment variables for the life of the object.

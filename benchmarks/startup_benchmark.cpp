@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "ProcessStatus.h"
+
 // Process start to window shown (the window mapped on the X display), for Lumora and for
 // an empty Qt 6 window the suite builds, alternating, and the resident memory and shared
 // libraries of each once its start-up has settled.
@@ -24,16 +26,6 @@ struct StartUp {
   double rssMiB = 0;
   double sharedLibraries = 0;
 };
-
-double residentMiB(qint64 pid) {
-  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmRSS:"))
-      return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-  }
-  return 0;
-}
 
 // The shared libraries mapped into the process.
 double sharedLibraries(qint64 pid) {
@@ -76,7 +68,7 @@ std::optional<StartUp> startOnce(xcb_connection_t* x, const QString& program, bo
   StartUp result;
   result.shownMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   QThread::msleep(1000);  // let the sound device open and the first paint settle
-  result.rssMiB = residentMiB(process.processId());
+  result.rssMiB = residentMiB(QString::number(process.processId()));
   result.sharedLibraries = sharedLibraries(process.processId());
   ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
   if (!process.waitForFinished(5000)) process.kill();

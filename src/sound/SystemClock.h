@@ -6,7 +6,7 @@
 
 namespace lumora {
 
-class SystemClock final : public Clock {
+class SystemClock : public Clock {
  public:
   void blockFor(std::chrono::milliseconds duration) override {
     std::this_thread::sleep_for(duration);
