@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/Keyboard.h"
+#include "record/LearningRecord.h"
 
 namespace lumora {
 
@@ -25,6 +26,8 @@ Form1::Form1(QString applicationFolder, Platform platform, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::connectEvents() {
+  platform_.audio->setLateFaultHandler(
+      [this](const QString& path, RecordingFault fault) { tellRecordingFault(fault, path); });
   // Every handler runs through the gate: one at a time, never inside a blocking recording.
   const auto on = [this](auto* control, auto signal, std::function<void()> handler) {
     connect(control, signal, this, [this, handler] { gate_.run(handler); });
@@ -32,8 +35,6 @@ void Form1::connectEvents() {
   on(出題開始, &QPushButton::clicked, [this] { 出題開始_Click(); });
   on(再度再生, &QPushButton::clicked, [this] { 再度再生_Click(); });
   on(ゆっくり再生, &QPushButton::clicked, [this] { ゆっくり再生_Click(); });
-  platform_.audio->setLateFaultHandler(
-      [this](const QString& path, RecordingFault fault) { tellRecordingFault(fault, path); });
   on(自動中止, &QPushButton::clicked, [this] { 自動中止_Click(); });
   on(学習終了, &QPushButton::clicked, [this] { 学習終了_Click(); });
   on(学習記録, &QPushButton::clicked, [this] { 学習記録_Click(); });
@@ -43,15 +44,14 @@ void Form1::connectEvents() {
   }
   on(Text1, &QLineEdit::textChanged, [this] { Text1_Change(); });
   // An option's handler runs when it is set; the state is read as the handler runs.
-  on(自動, &QRadioButton::toggled, [this] {
-    if (自動->isChecked()) 自動_Click();
-  });
-  on(手動, &QRadioButton::toggled, [this] {
-    if (手動->isChecked()) 手動_Click();
-  });
-  on(不正解分, &QRadioButton::toggled, [this] {
-    if (不正解分->isChecked()) 不正解分_Click();
-  });
+  const auto onSet = [this, &on](QRadioButton* option, void (Form1::*click)()) {
+    on(option, &QRadioButton::toggled, [this, option, click] {
+      if (option->isChecked()) (this->*click)();
+    });
+  };
+  onSet(自動, &Form1::自動_Click);
+  onSet(手動, &Form1::手動_Click);
+  onSet(不正解分, &Form1::不正解分_Click);
   // Alone in its group, 時間制限 could be cleared by a click or an assistive tool's toggle.
   // Only the logic may clear it, and it lifts the group to do so.
   connect(時間制限(6), &QRadioButton::toggled, this, [this](bool on) {

@@ -23,11 +23,13 @@
 #include "data/RandomSource.h"
 #include "data/TableShapes.h"
 #include "data/Variant.h"
-#include "record/LearningRecord.h"
 #include "record/QuestionTrail.h"
 #include "sound/AudioOutput.h"
 
 namespace lumora {
+
+class LearningRecord;
+struct RecordFault;
 
 // The services of the desktop the window uses; tests hand in fakes.
 struct Platform {

@@ -4,6 +4,7 @@
 #include "data/Category.h"
 #include "data/RecordingNames.h"
 #include "data/SoundTableLayout.h"
+#include "record/LearningRecord.h"
 
 // What the learning record follows of the drill, and the window that shows it.
 namespace lumora {
