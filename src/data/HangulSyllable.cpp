@@ -7,15 +7,14 @@ namespace lumora {
 namespace {
 
 constexpr char16_t kFirstSyllable = 0xAC00;  // 가
-constexpr int kVowelCount = 21;
-constexpr int kFinalCount = 28;
+constexpr char16_t kLastSyllable = 0xD7A3;   // 힣
 
 // In Unicode's order: ㄱ ㄲ ㄴ ㄷ ㄸ ㄹ ㅁ ㅂ ㅃ ㅅ ㅆ ㅇ ㅈ ㅉ ㅊ ㅋ ㅌ ㅍ ㅎ.
-constexpr std::array<const char*, 19> kInitials = {"g",  "kk", "n", "d",  "tt", "r", "m",
-                                                   "b",  "pp", "s", "ss", "",   "j", "jj",
-                                                   "ch", "k",  "t", "p",  "h"};
+constexpr std::array<const char*, kHangulInitialCount> kInitials = {
+    "g",  "kk", "n", "d",  "tt", "r", "m", "b", "pp", "s",
+    "ss", "",   "j", "jj", "ch", "k", "t", "p", "h"};
 // In Unicode's order: ㅏ ㅐ ㅑ ㅒ ㅓ ㅔ ㅕ ㅖ ㅗ ㅘ ㅙ ㅚ ㅛ ㅜ ㅝ ㅞ ㅟ ㅠ ㅡ ㅢ ㅣ.
-constexpr std::array<const char*, kVowelCount> kVowels = {
+constexpr std::array<const char*, kHangulVowelCount> kVowels = {
     "a",  "ae", "ya", "yae", "eo", "e",  "yeo", "ye", "o",  "wa", "wae",
     "oe", "yo", "u",  "wo",  "we", "wi", "yu",  "eu", "ui", "i"};
 // The seven sounds a final can have, each with the index of the letter written for it.
@@ -24,17 +23,30 @@ constexpr std::array<std::pair<const char*, int>, 8> kFinals = {
 
 }  // namespace
 
+QChar composedHangul(const HangulLetters& letters) {
+  return QChar(static_cast<char16_t>(
+      kFirstSyllable + (letters.initial * kHangulVowelCount + letters.vowel) * kHangulFinalCount +
+      letters.final));
+}
+
+std::optional<HangulLetters> hangulLetters(QChar syllable) {
+  const char16_t code = syllable.unicode();
+  if (code < kFirstSyllable || code > kLastSyllable) return std::nullopt;
+  const int index = code - kFirstSyllable;
+  return HangulLetters{index / (kHangulVowelCount * kHangulFinalCount),
+                       index / kHangulFinalCount % kHangulVowelCount, index % kHangulFinalCount};
+}
+
 std::optional<QString> hangulOfRomanized(const QString& name) {
   for (int initial = 0; initial < int(kInitials.size()); ++initial) {
     if (!name.startsWith(QLatin1String(kInitials[initial]))) continue;
     const QString afterInitial = name.mid(int(qstrlen(kInitials[initial])));
-    for (int vowel = 0; vowel < kVowelCount; ++vowel) {
+    for (int vowel = 0; vowel < kHangulVowelCount; ++vowel) {
       if (!afterInitial.startsWith(QLatin1String(kVowels[vowel]))) continue;
       const QString rest = afterInitial.mid(int(qstrlen(kVowels[vowel])));
       for (const auto& [finalSound, finalLetter] : kFinals) {
         if (rest != QLatin1String(finalSound)) continue;
-        const int index = (initial * kVowelCount + vowel) * kFinalCount + finalLetter;
-        return QString(QChar(char16_t(kFirstSyllable + index)));
+        return QString(composedHangul({initial, vowel, finalLetter}));
       }
     }
   }

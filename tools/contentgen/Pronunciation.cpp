@@ -5,28 +5,23 @@
 namespace lumora::contentgen {
 namespace {
 
-constexpr char16_t kFirstSyllable = 0xAC00;  // 가
-constexpr char16_t kLastSyllable = 0xD7A3;   // 힣
-constexpr int kVowels = 21;
-constexpr int kFinals = 28;
-
 constexpr int kSilentInitial = 11;  // ㅇ
 constexpr int kFinalNg = 21;        // ㅇ
 
 // The 19 initials in Unicode order: ㄱ ㄲ ㄴ ㄷ ㄸ ㄹ ㅁ ㅂ ㅃ ㅅ ㅆ ㅇ ㅈ ㅉ ㅊ ㅋ ㅌ ㅍ ㅎ.
-constexpr std::array<Onset, 19> kOnsetOfInitial{
+constexpr std::array<Onset, kHangulInitialCount> kOnsetOfInitial{
     Onset::Lax,       Onset::Tense,     Onset::Nasal,     Onset::Lax,   Onset::Tense,
     Onset::Liquid,    Onset::Nasal,     Onset::Lax,       Onset::Tense, Onset::PlainS,
     Onset::TenseS,    Onset::Vowel,     Onset::Lax,       Onset::Tense, Onset::Aspirated,
     Onset::Aspirated, Onset::Aspirated, Onset::Aspirated, Onset::H};
 
 // The tense initial of each lax one (ㄱ→ㄲ, ㄷ→ㄸ, ㅂ→ㅃ, ㅅ→ㅆ, ㅈ→ㅉ); -1 for the others.
-constexpr std::array<int, 19> kTenseOfInitial{1,  -1, -1, 4,  -1, -1, -1, 8,  -1, 10,
-                                              -1, -1, 13, -1, -1, -1, -1, -1, -1};
+constexpr std::array<int, kHangulInitialCount> kTenseOfInitial{
+    1, -1, -1, 4, -1, -1, -1, 8, -1, 10, -1, -1, 13, -1, -1, -1, -1, -1, -1};
 
 // The 27 finals in Unicode order (after "none"): ㄱ ㄲ ㄳ ㄴ ㄵ ㄶ ㄷ ㄹ ㄺ ㄻ ㄼ ㄽ ㄾ ㄿ ㅀ ㅁ ㅂ
 // ㅄ ㅅ ㅆ ㅇ ㅈ ㅊ ㅋ ㅌ ㅍ ㅎ, as each closes a syllable (제9항 to 제11항).
-constexpr std::array<Coda, kFinals> kCodaOfFinal{
+constexpr std::array<Coda, kHangulFinalCount> kCodaOfFinal{
     Coda::None,     Coda::Stop,     Coda::Stop,     Coda::Stop,     Coda::Sonorant, Coda::Sonorant,
     Coda::Sonorant, Coda::Stop,     Coda::Sonorant, Coda::Stop,     Coda::Sonorant, Coda::Sonorant,
     Coda::Sonorant, Coda::Sonorant, Coda::Stop,     Coda::Sonorant, Coda::Sonorant, Coda::Stop,
@@ -35,16 +30,11 @@ constexpr std::array<Coda, kFinals> kCodaOfFinal{
 
 // The initial a final becomes when it moves onto a following vowel (제13항; of two letters the
 // second moves, 제14항); -1 where nothing moves (ㅇ stays, ㅎ falls silent, 제12항).
-constexpr std::array<int, kFinals> kInitialOfFinal{
+constexpr std::array<int, kHangulFinalCount> kInitialOfFinal{
     -1, 0, 1, 9, 2, 12, 2, 3, 5, 0, 6, 7, 9, 16, 17, 5, 6, 7, 9, 9, 10, -1, 12, 14, 15, 16, 17, -1};
 // What stays of a final that moves: the first of two letters, or nothing.
-constexpr std::array<int, kFinals> kFinalLeft{0, 0, 0, 1, 0,  4, 0, 0, 0, 8, 8, 8, 8, 8,
-                                              8, 0, 0, 0, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-
-QChar compose(const HangulLetters& letters) {
-  return QChar(static_cast<char16_t>(
-      kFirstSyllable + (letters.initial * kVowels + letters.vowel) * kFinals + letters.final));
-}
+constexpr std::array<int, kHangulFinalCount> kFinalLeft{0, 0, 0, 1, 0,  4, 0, 0, 0, 8, 8, 8, 8, 8,
+                                                        8, 0, 0, 0, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 // One syllable of a word before the rules, with its letters.
 struct Written {
@@ -73,13 +63,6 @@ std::vector<Written> writtenSyllables(const QString& hangul) {
 
 }  // namespace
 
-std::optional<HangulLetters> hangulLetters(QChar syllable) {
-  const char16_t code = syllable.unicode();
-  if (code < kFirstSyllable || code > kLastSyllable) return std::nullopt;
-  const int index = code - kFirstSyllable;
-  return HangulLetters{index / (kVowels * kFinals), index / kFinals % kVowels, index % kFinals};
-}
-
 std::vector<SpokenSyllable> pronounce(const QString& hangul) {
   std::vector<Written> syllables = writtenSyllables(hangul);
   // A final moves onto a following vowel of the same word (제13항).
@@ -102,7 +85,7 @@ std::vector<SpokenSyllable> pronounce(const QString& hangul) {
     const int tense = kTenseOfInitial[static_cast<std::size_t>(letters.initial)];
     if (before == Coda::Stop && tense >= 0) letters.initial = tense;
     SpokenSyllable result{
-        compose(letters), kOnsetOfInitial[static_cast<std::size_t>(letters.initial)],
+        composedHangul(letters), kOnsetOfInitial[static_cast<std::size_t>(letters.initial)],
         kCodaOfFinal[static_cast<std::size_t>(letters.final)], syllable.wordStart};
     spoken.push_back(result);
     before = result.coda;

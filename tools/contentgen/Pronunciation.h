@@ -4,20 +4,15 @@
 #include <optional>
 #include <vector>
 
+#include "data/HangulSyllable.h"
+
 // How a Korean item sounds, syllable by syllable: what the acoustic check expects to hear and
 // what the voice is shaped to.
 namespace lumora::contentgen {
 
-// A Hangul syllable by the Unicode indexes of its letters: initial ㄱ 0 … ㅎ 18, vowel ㅏ 0 …
-// ㅣ 20, final 0 (none), ㄱ 1 … ㅎ 27.
-struct HangulLetters {
-  int initial = 0;
-  int vowel = 0;
-  int final = 0;
-};
-
-// The letters of a precomposed Hangul syllable; nothing for any other character.
-std::optional<HangulLetters> hangulLetters(QChar syllable);
+// Kept reachable here, where every user of the pronunciation already looks.
+using lumora::HangulLetters;
+using lumora::hangulLetters;
 
 // What starts a syllable, as the ear tells the Korean consonants apart.
 enum class Onset {
