@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "ContentError.h"
-#include "GeneratedFiles.h"
 #include "RecordingScript.h"
 #include "TeacherRecording.h"
 #include "data/GeneratorTag.h"
@@ -22,8 +21,6 @@ namespace {
 QString matchingKey(const QString& fileName) {
   return QFileInfo(fileName).completeBaseName().normalized(QString::NormalizationForm_C);
 }
-
-QString soundPath(const QString& fileName) { return names::kSoundFolder + u'/' + fileName; }
 
 // Both folders must be there: a mistyped application folder would otherwise be created and
 // the real one left as it was.
@@ -56,7 +53,7 @@ std::optional<QString> place(const QFileInfo& input, const QString& appFolder,
 // Whether the recording in the sound folder is a teacher's: there, and not as the generator
 // tagged it.
 bool isTeachers(const QString& appFolder, const QString& fileName) {
-  const auto read = readRecording(appFolder + u'/' + soundPath(fileName));
+  const auto read = readRecording(soundFilePath(appFolder, fileName));
   const auto* bytes = std::get_if<QByteArray>(&read);
   return bytes ? !hasGeneratorTag(*bytes)
                : std::get<RecordingFault>(read) != RecordingFault::missing;

@@ -122,7 +122,8 @@ Pcm atTargetLoudness(const std::vector<float>& samples) {
 TeacherSound teacherRecording(std::span<const float> samples, int sampleRate) {
   const DefaultFloatingPoint environment;
   const Pcm sound = atTargetLoudness(resampled(samples, sampleRate, kContentSampleRate));
-  if (trimSilence(sound, 0).samples.empty()) {
+  // The range alone tells silence, without copying the sound as trimming would.
+  if (const SampleRange audible = audibleRange(sound, 0); audible.begin == audible.end) {
     throw ContentError(QStringLiteral("音が入っていません"));
   }
   const ShippedSpeech shipped = shippedSpeech(sound);
@@ -139,9 +140,13 @@ QByteArray teacherRecording(const QString& path) {
   return teacherRecording(sound.samples, sound.sampleRate).wave;
 }
 
+QString soundFilePath(const QString& appFolder, const QString& fileName) {
+  return appFolder + u'/' + names::kSoundFolder + u'/' + fileName;
+}
+
 std::optional<FileFault> placeTeacherRecording(const QString& appFolder, const QString& fileName,
                                                const QByteArray& wave) {
-  return replaceFileDurably(appFolder + u'/' + names::kSoundFolder + u'/' + fileName, wave);
+  return replaceFileDurably(soundFilePath(appFolder, fileName), wave);
 }
 
 }  // namespace lumora::contentgen

@@ -27,6 +27,9 @@ TeacherSound teacherRecording(std::span<const float> samples, int sampleRate);
 // the file is damaged, unreadable or silent.
 QByteArray teacherRecording(const QString& path);
 
+// The path of the file of that name in the sound folder of `appFolder`.
+QString soundFilePath(const QString& appFolder, const QString& fileName);
+
 // Writes a recording whole over the file of that name in the sound folder of `appFolder`:
 // the earlier file stays as it was unless the new one is in place. Returns the fault.
 std::optional<FileFault> placeTeacherRecording(const QString& appFolder, const QString& fileName,

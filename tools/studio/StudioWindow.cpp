@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
-#include <QFont>
 
 #include "ContentError.h"
 #include "InContext.h"
@@ -254,11 +253,7 @@ void StudioWindow::stopTake() {
 
 void StudioWindow::hearTake() {
   if (recording()) stopTake();
-  if (processed_) {
-    play({{currentLine().fileName, processed_->wave}});
-  } else if (const auto sound = soundInPlace(currentLine().fileName)) {
-    play({*sound});
-  }
+  if (const auto sound = soundOf(currentLine().fileName)) play({*sound});
 }
 
 void StudioWindow::acceptTake() {
@@ -304,9 +299,7 @@ void StudioWindow::hearInContext() {
   const InContext context = inContext(list_, currentLine());
   std::vector<NamedSound> sounds;
   for (const QString& file : context.files) {
-    if (file == currentLine().fileName && processed_) {
-      sounds.push_back({file, processed_->wave});
-    } else if (const auto sound = soundInPlace(file)) {
+    if (const auto sound = soundOf(file)) {
       sounds.push_back(*sound);
     } else {
       return;
@@ -321,10 +314,14 @@ void StudioWindow::play(const std::vector<NamedSound>& sounds, std::chrono::mill
   }
 }
 
-// The recording in place, passed by the player's own check; nothing, with the reason told,
-// when the player could not play it.
-std::optional<NamedSound> StudioWindow::soundInPlace(const QString& fileName) {
-  const QString path = appFolder_ + u'/' + names::kSoundFolder + u'/' + fileName;
+// What is heard for a file: the current file's unsaved take, so it can be judged before it
+// is kept; otherwise the recording in place, passed by the player's own check. Nothing, with
+// the reason told, when the player could not play it.
+std::optional<NamedSound> StudioWindow::soundOf(const QString& fileName) {
+  if (processed_ && fileName == currentLine().fileName) {
+    return NamedSound{fileName, processed_->wave};
+  }
+  const QString path = contentgen::soundFilePath(appFolder_, fileName);
   auto bytes = readRecording(path);
   if (const auto* fault = std::get_if<RecordingFault>(&bytes)) {
     tell(recordingFaultMessage(*fault, path));

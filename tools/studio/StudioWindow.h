@@ -78,7 +78,7 @@ class StudioWindow final : public QWidget {
   std::optional<std::size_t> neighbour(std::size_t from, int step) const;
   void tell(const QString& text);
   void play(const std::vector<NamedSound>& sounds, std::chrono::milliseconds pause = {});
-  std::optional<NamedSound> soundInPlace(const QString& fileName);
+  std::optional<NamedSound> soundOf(const QString& fileName);
 
   contentgen::ContentList list_;
   std::vector<contentgen::ScriptLine> lines_;

@@ -30,7 +30,6 @@ class Take {
 
   const std::vector<float>& samples() const { return samples_; }
   double seconds() const;
-  float peak() const { return peak_; }
   // The peak of what came in last, for the level meter.
   float recentPeak() const { return recentPeak_; }
   bool clipped() const { return clipped_; }
