@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include <unistd.h>
 
@@ -65,6 +67,20 @@ void checkIdentity(Database& db) {
           .toUtf8()
           .constData());
   if (ours == 0) throw notARecord();
+}
+
+// Switching to write-ahead logging takes the whole file for a moment, and a second copy of
+// Lumora opening the same new record then finds it busy at once, without the wait other
+// statements get: wait here as they would.
+void useWriteAheadLog(Database& db) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyWaitMilliseconds);
+  while ((db.tryExecute("PRAGMA journal_mode = WAL") & 0xFF) == SQLITE_BUSY &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  // Mapped rather than read page by page: the window reads a long record at once.
+  db.execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA mmap_size = 268435456;");
 }
 
 // Read again under the write lock: another copy of Lumora may have migrated meanwhile.
@@ -172,9 +188,7 @@ bool RecordStore::open() {
     tell(faultOf(RecordFault::Kind::newerSchema));
     return false;
   }
-  // Mapped rather than read page by page: the window reads a long record at once.
-  db->execute(
-      "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA mmap_size = 268435456;");
+  useWriteAheadLog(*db);
   if (version < kSchemaVersion) migrate(*db);
   db_ = std::move(db);
   return true;
